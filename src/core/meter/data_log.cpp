@@ -1,0 +1,11 @@
+#include "core/app/control_panel_dlg.h"
+
+namespace varden {
+
+void CVardenControlPanelDlg::OnDownloadDataLog() {}
+
+void CVardenControlPanelDlg::OnClearDataLog() {}
+
+void CVardenControlPanelDlg::OnSaveDataLogAs() {}
+
+}  // namespace varden

@@ -1,0 +1,7 @@
+#include "core/app/control_panel_dlg.h"
+
+namespace varden {
+
+void CVardenControlPanelDlg::PollMeter() {}
+
+}  // namespace varden
