@@ -11,11 +11,11 @@ namespace {
 
 // Commands enabled and greyed together, in the order they are switched.
 constexpr std::array kPowerMeterGroup{
-    kCmdModifyWavelengths,   kCmdModifyMagnifications,      kCmdModifyIntensityIncrement,
-    kCmdSavePowerSnapshotAs, kCmdShutdownPowerMeter,        kCmdSuspendPowerMeter,
-    kCmdWakeupPowerMeter,    kCmdSetRtcToPcClock,           kCmdClearFavouriteWavelengths,
-    kCmdAbortCapture,        kCmdDownloadDataLog,           kCmdClearDataLog,
-    kCmdSaveDataLogAs,       kCmdAutoCapture,               kCmdClearCaptures,
+    kCmdModifyWavelengths,   kCmdModifyMagnifications, kCmdModifyIntensityIncrement,
+    kCmdSavePowerSnapshotAs, kCmdShutdownPowerMeter,   kCmdSuspendPowerMeter,
+    kCmdWakeupPowerMeter,    kCmdSetRtcToPcClock,      kCmdClearFavouriteWavelengths,
+    kCmdAbortCapture,        kCmdDownloadDataLog,      kCmdClearDataLog,
+    kCmdSaveDataLogAs,       kCmdAutoCapture,          kCmdClearCaptures,
 };
 constexpr std::array kLightSourceGroup{kCmdSaveStabilityGraphDataAs};
 
@@ -168,11 +168,18 @@ bool CVardenControlPanelDlg::OnCancel() {
     return true;
 }
 
-void CVardenControlPanelDlg::OnExit() { shell.PostCloseRequest(); }
+void CVardenControlPanelDlg::OnExit() {
+    shell.PostCloseRequest();
+}
 
 void CVardenControlPanelDlg::EnableCommandGroup(CommandGroup group, bool enabled) {
     if (group == CommandGroup::PowerMeter) {
+        meterCommandsEnabled = enabled;
         for (int id : kPowerMeterGroup) {
+            // A running capture keeps its commands greyed when a meter comes back.
+            if (enabled && CaptureHoldsCommand(id)) {
+                continue;
+            }
             shell.EnableMenuCommand(id, enabled);
         }
     } else {

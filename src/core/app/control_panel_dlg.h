@@ -41,7 +41,7 @@ enum class CommandGroup { PowerMeter, LightSource };
 // and turns ticks and operator events into driver and panel calls. Everything runs on the one
 // user-interface thread. Methods are defined in the folder of their subsystem.
 class CVardenControlPanelDlg {
-public:
+  public:
     explicit CVardenControlPanelDlg(const ControlPanelEnvironment& environment);
     // Shutdown: releases the connected light sources (nothing is sent to the power meter).
     ~CVardenControlPanelDlg();
@@ -122,6 +122,8 @@ public:
     void OnModifyWavelengths();
     void OnModifyMagnifications();
     void OnModifyIntensityIncrement();
+    // True for the six commands that a capture holds greyed, while it holds them.
+    bool CaptureHoldsCommand(int commandId) const;
 
     // ---- Stability recording and export (stability/) ----
     void OnPageSelected(uint8_t page);
@@ -254,6 +256,12 @@ public:
     uint8_t settleCountdown = 0;
     uint16_t intensityAxis = 10;
     std::array<std::string, 10> intensityLabels{};
+    // Set from the start of an automatic capture (selection dialog included) until it ends:
+    // the six capture-locked commands stay greyed meanwhile, whatever the meter group does.
+    bool captureLocked = false;
+    // Whether the power-meter menu group is enabled now, so that a capture that ends hands
+    // its commands back only while a meter is connected.
+    bool meterCommandsEnabled = false;
 };
 
 }  // namespace varden
