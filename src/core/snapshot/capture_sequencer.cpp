@@ -43,6 +43,23 @@ Source ActiveSource(CVardenControlPanelDlg& dlg) {
     return Source::None;
 }
 
+using UnitCommand = int (*)(unsigned short unit);
+
+// Sends one command to the active light source, if there is one.
+void SendToSource(CVardenControlPanelDlg& dlg, UnitCommand LampApi::*lampEntry,
+                  UnitCommand LedApi::*ledEntry) {
+    switch (ActiveSource(dlg)) {
+        case Source::Lamp:
+            (dlg.lampApi.*lampEntry)(dlg.lampDevice);
+            break;
+        case Source::Led:
+            (dlg.ledApi.*ledEntry)(dlg.ledDevice);
+            break;
+        case Source::None:
+            break;
+    }
+}
+
 void LockCaptureCommands(CVardenControlPanelDlg& dlg) {
     dlg.captureLocked = true;
     for (int id : kCaptureLockedCommands) {
@@ -150,28 +167,10 @@ void CVardenControlPanelDlg::OnAutoCapture() {
         return;
     }
     if (feedbackOn != 0) {
-        switch (ActiveSource(*this)) {
-            case Source::Lamp:
-                lampApi.TurnCLFOff(lampDevice);
-                break;
-            case Source::Led:
-                ledApi.TurnCLFOff(ledDevice);
-                break;
-            case Source::None:
-                break;
-        }
+        SendToSource(*this, &LampApi::TurnCLFOff, &LedApi::TurnCLFOff);
     }
     LockCaptureCommands(*this);
-    switch (ActiveSource(*this)) {
-        case Source::Lamp:
-            lampApi.ClearCalibration(lampDevice);
-            break;
-        case Source::Led:
-            ledApi.ClearCalibration(ledDevice);
-            break;
-        case Source::None:
-            break;
-    }
+    SendToSource(*this, &LampApi::ClearCalibration, &LedApi::ClearCalibration);
     tabPanel.SelectPage(kSnapshotPage);
 
     const std::vector<uint16_t> magnifications = FetchAxisList(tabPanel, AxisList::Magnifications);
