@@ -54,7 +54,7 @@ void FormatPercent(uint32_t percent, std::string& text) {
 }
 
 // The lamp's output power in the unit its power factor stands for. The quotient is rounded to
-// single precision before it is printed, as the lamp's own display does.
+// single precision before it is printed.
 void FormatOutputPower(uint32_t factorAndRaw, std::string& text) {
     const auto factor = static_cast<uint16_t>(factorAndRaw >> 16);
     const double raw = static_cast<uint16_t>(factorAndRaw & 0xFFFF);

@@ -19,7 +19,8 @@ struct AxisList {
     const char* entryKey;  // printf format of an entry's key, %d = 1-based entry number
     uint16_t minimum;      // accepted range of an entry, inclusive
     uint16_t maximum;
-    std::span<const uint16_t> defaults;  // values of entries 1, 2, ... when the profile has none
+    // Values of entries 1, 2, ... when the profile has none; their number is the default count.
+    std::span<const uint16_t> defaults;
 
     // Whether an entry may enter the list (and from there reach the instruments).
     constexpr bool Accepts(long long value) const { return value >= minimum && value <= maximum; }
@@ -29,8 +30,6 @@ struct AxisList {
 
 inline constexpr std::array<uint16_t, 4> kDefaultWavelengths{425, 480, 560, 580};
 inline constexpr std::array<uint16_t, 5> kDefaultMagnifications{10, 20, 40, 60, 100};
-inline constexpr uint16_t kDefaultWavelengthCount = 4;
-inline constexpr uint16_t kDefaultMagnificationCount = 5;
 
 // Wavelengths in nanometres, 320 to 750.
 inline constexpr AxisList kWavelengthList{"Filters", "NumFilters", "Filter%dLabel",
