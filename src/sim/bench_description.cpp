@@ -76,7 +76,10 @@ int Bench::LoadDescription(std::string_view text, const std::string& origin) {
     std::string rawLine;
     while (std::getline(lines, rawLine)) {
         ++lineNumber;
-        const std::string_view line = Trim(rawLine);
+        std::string_view line = Trim(rawLine);
+        if (lineNumber == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") {
+            line = Trim(line.substr(3));  // a byte-order mark left by some editors
+        }
         if (line.empty() || line.front() == '#' || line.front() == ';') {
             continue;
         }

@@ -120,6 +120,11 @@ TEST_F(BenchDescriptionTest, UnusableLinesAreSkippedAndTheRestApplies) {
     EXPECT_EQ(level, 40);
     EXPECT_EQ(contrast, 9);
     EXPECT_EQ(Get(BENCH_METER, 0, "stored_readings"), 0.0);
+
+    // A file saved by a Windows editor: byte-order mark and CR LF line ends.
+    EXPECT_EQ(bench_load("\xEF\xBB\xBF[lamp 3]\r\niris = 70\r\n"), 0);
+    lamp.GetPercentageLevel(3, &level);
+    EXPECT_EQ(level, 70);
 }
 
 TEST_F(BenchDescriptionTest, FileNamedByTheEnvironmentIsReadOnReset) {
