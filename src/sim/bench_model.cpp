@@ -39,18 +39,6 @@ uint16_t ToCounts(double value) {
 
 }  // namespace
 
-const char* FamilyName(Family family) {
-    switch (family) {
-        case Family::kLamp:
-            return "lamp";
-        case Family::kMeter:
-            return "meter";
-        case Family::kLed:
-            return "led";
-    }
-    return "?";
-}
-
 double SimClock::Now() const {
     if (simulated_) {
         return simulatedNow_;

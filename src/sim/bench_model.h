@@ -23,8 +23,6 @@ inline constexpr const char* kBenchFileVariable = "VARDEN_BENCH_FILE";
 
 enum class Family { kLamp = 0, kMeter = 1, kLed = 2 };
 
-BENCH_API const char* FamilyName(Family family);
-
 // What a unit has in common whatever it is: whether it is plugged in, whether it answers its
 // driver, and the counters that the lamp's device-information record reports.
 struct UnitLink {
@@ -184,7 +182,6 @@ class BENCH_API SimClock {
             simulatedNow_ += seconds;
         }
     }
-    bool Simulated() const { return simulated_; }
 
   private:
     bool simulated_ = false;
@@ -205,7 +202,6 @@ class BENCH_API Bench {
     // Brings the model up to the clock's present.
     void Refresh();
     double Now() const { return clock_.Now(); }
-    bool SimulatedClock() const { return clock_.Simulated(); }
     // Switching clocks never counts as time passing for the instruments.
     void UseSimulatedClock(double epochSeconds);
     void UseWallClock();
@@ -220,7 +216,6 @@ class BENCH_API Bench {
     std::map<uint16_t, LightSource>& Sources(Family family) {
         return family == Family::kLed ? leds_ : lamps_;
     }
-    std::map<uint16_t, PowerMeter>& Meters() { return meters_; }
     // Records a call that a unit did not answer.
     void CountUnanswered(Family family, uint16_t unit);
 
@@ -234,10 +229,7 @@ class BENCH_API Bench {
     double MeterReading(const PowerMeter& meter);
     double Gaussian() { return normal_(noise_); }
 
-    double Transmission() const { return transmission_; }
-    void SetTransmission(double transmission) { transmission_ = transmission; }
     void Seed(uint64_t seed);
-    uint64_t SeedValue() const { return seed_; }
 
     // Empties the bench: no units, transmission and seed at their defaults.
     void Clear();
