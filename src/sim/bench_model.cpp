@@ -182,6 +182,10 @@ double Bench::MeterReading(const PowerMeter& meter) {
     return std::max(0.0, watts + Gaussian() * kMeterDarkNoise);
 }
 
+double Bench::Gaussian() {
+    return normal_(noise_);
+}
+
 void Bench::ApplyDriftPhases(LightSource& source, Family family, uint16_t unit) const {
     const uint64_t base = Mix(seed_ ^ (static_cast<uint64_t>(family) << 32) ^ unit);
     source.driftPhase1 = PhaseFrom(base);

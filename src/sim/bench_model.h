@@ -227,7 +227,8 @@ class BENCH_API Bench {
     uint16_t RawOutput(const LightSource& source);
     // The power meter's reading in watts of the light that reaches it.
     double MeterReading(const PowerMeter& meter);
-    double Gaussian() { return normal_(noise_); }
+    // One draw of the bench's noise, normally distributed with spread 1.
+    double Gaussian();
 
     void Seed(uint64_t seed);
 
