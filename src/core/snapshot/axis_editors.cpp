@@ -4,42 +4,25 @@
 #include <vector>
 
 #include "core/app/control_panel_dlg.h"
-#include "core/snapshot/axis_lists.h"
 #include "core/snapshot/data_cap_entry.h"
 #include "core/snapshot/data_cap_inc.h"
-#include "core/snapshot/intensity_rows.h"
+#include "core/snapshot/panel_axes.h"
 
 namespace varden {
 
 namespace {
 
-// One list axis: where it lives in the panel and in the profile, and what an entry may be.
-struct ListAxis {
-    AxisList list;
+// One list editor: the panel's list, the dialog's caption, and the list's range and profile keys.
+struct ListEditor {
+    PanelList panel;
     const char* caption;
-    uint16_t minimum;
-    uint16_t maximum;
-    const char* section;
-    const char* countKey;
-    // Entry k (from 1) is stored under entryPrefix + k + "Label".
-    const char* entryPrefix;
+    const AxisList& axis;
 };
 
-constexpr ListAxis kWavelengthAxis{
-    AxisList::Wavelengths, "Filter Cube Selections", 320, 750, "Filters", "NumFilters", "Filter"};
-constexpr ListAxis kMagnificationAxis{AxisList::Magnifications,
-                                      "Magnification Selections",
-                                      1,
-                                      1000,
-                                      "Magnifications",
-                                      "NumMags",
-                                      "Mag"};
-
-constexpr const char* kIntensitySection = "Intensity";
-
-std::string LabelKey(int number) {
-    return "Label" + std::to_string(number);
-}
+constexpr ListEditor kWavelengthEditor{PanelList::Filters, "Filter Cube Selections",
+                                       kWavelengthList};
+constexpr ListEditor kMagnificationEditor{PanelList::Magnifications, "Magnification Selections",
+                                          kMagnificationList};
 
 bool ConfirmClearingTheTable(Shell& shell) {
     return shell.ShowMessage("Proceeding will clear any data from the Advanced Power Snapshot?",
@@ -47,39 +30,39 @@ bool ConfirmClearingTheTable(Shell& shell) {
                              MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
-void EditList(CVardenControlPanelDlg& dlg, const ListAxis& axis) {
+void EditList(CVardenControlPanelDlg& dlg, const ListEditor& list) {
     CDataCapEntry editor;
-    editor.m_listText = CDataCapEntry::ListText(FetchAxisList(dlg.tabPanel, axis.list));
-    editor.m_caption = axis.caption;
+    editor.m_listText = CDataCapEntry::ListText(FetchAxisList(dlg.tabPanel, list.panel));
+    editor.m_caption = list.caption;
     if (dlg.shell.RunModal(editor) != DialogResult::Ok || !ConfirmClearingTheTable(dlg.shell)) {
         return;
     }
+    const AxisList& axis = list.axis;
     const std::vector<uint16_t> entries = editor.Entries(axis.minimum, axis.maximum);
     if (entries.empty()) {
         return;
     }
-    ReplaceAxisList(dlg.tabPanel, axis.list, entries);
+    ReplaceAxisList(dlg.tabPanel, list.panel, entries);
     dlg.tabPanel.ClearCaptures();
     // Entries numbered above the new count keep their old values; the count hides them.
     dlg.profile.WriteInt(axis.section, axis.countKey, static_cast<long long>(entries.size()));
-    for (std::size_t k = 1; k <= entries.size(); ++k) {
-        dlg.profile.WriteInt(axis.section, axis.entryPrefix + std::to_string(k) + "Label",
-                             entries[k - 1]);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        dlg.profile.WriteInt(axis.section, axis.EntryKey(static_cast<int>(i)), entries[i]);
     }
 }
 
 void ApplyIncrement(CVardenControlPanelDlg& dlg, int increment) {
-    if (increment < 1 || increment > kLabelModeBase) {
+    if (!IsValidIncrement(increment)) {
         return;
     }
     const auto word = static_cast<uint16_t>(increment);
     dlg.tabPanel.SetIntensityAxis(word);
     dlg.intensityAxis = word;
     dlg.tabPanel.ClearCaptures();
-    dlg.profile.WriteInt(kIntensitySection, "Increment", increment);
+    dlg.profile.WriteInt(kIntensitySection, kIncrementKey, increment);
     for (int i = 0; i < kMaxIntensityLabels; ++i) {
         dlg.intensityLabels[static_cast<std::size_t>(i)].clear();
-        dlg.profile.WriteString(kIntensitySection, LabelKey(i + 1), "");
+        dlg.profile.WriteString(kIntensitySection, IntensityLabelKey(i), "");
     }
 }
 
@@ -89,11 +72,11 @@ void ApplyLabels(CVardenControlPanelDlg& dlg, const std::vector<std::string>& la
         const std::string& label = labels[static_cast<std::size_t>(n)];
         dlg.intensityLabels[static_cast<std::size_t>(n)] = label;
         dlg.tabPanel.SetIntensityLabel(static_cast<uint8_t>(n), label);
-        dlg.profile.WriteString(kIntensitySection, LabelKey(n + 1), label);
+        dlg.profile.WriteString(kIntensitySection, IntensityLabelKey(n), label);
     }
     for (int i = count; i < kMaxIntensityLabels; ++i) {
         dlg.intensityLabels[static_cast<std::size_t>(i)].clear();
-        dlg.profile.DeleteValue(kIntensitySection, LabelKey(i + 1));
+        dlg.profile.DeleteValue(kIntensitySection, IntensityLabelKey(i));
     }
     // "Increment" keeps its stored value: it comes back when the labels are removed.
     dlg.intensityAxis = static_cast<uint16_t>(kLabelModeBase + count);
@@ -104,11 +87,11 @@ void ApplyLabels(CVardenControlPanelDlg& dlg, const std::vector<std::string>& la
 }  // namespace
 
 void CVardenControlPanelDlg::OnModifyWavelengths() {
-    EditList(*this, kWavelengthAxis);
+    EditList(*this, kWavelengthEditor);
 }
 
 void CVardenControlPanelDlg::OnModifyMagnifications() {
-    EditList(*this, kMagnificationAxis);
+    EditList(*this, kMagnificationEditor);
 }
 
 void CVardenControlPanelDlg::OnModifyIntensityIncrement() {

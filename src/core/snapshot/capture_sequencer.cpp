@@ -7,9 +7,8 @@
 
 #include "core/app/command_ids.h"
 #include "core/app/control_panel_dlg.h"
-#include "core/snapshot/axis_lists.h"
-#include "core/snapshot/intensity_rows.h"
 #include "core/snapshot/mag_and_fil_selection.h"
+#include "core/snapshot/panel_axes.h"
 
 namespace varden {
 
@@ -85,7 +84,7 @@ std::optional<int> NextCaptureLevel(int level, uint16_t axisWord) {
         return std::nullopt;
     }
     const int next = level + axisWord;
-    if (next > kLabelModeBase) {
+    if (next > kMaxIncrement) {
         return std::nullopt;
     }
     return next;
@@ -173,8 +172,8 @@ void CVardenControlPanelDlg::OnAutoCapture() {
     SendToSource(*this, &LampApi::ClearCalibration, &LedApi::ClearCalibration);
     tabPanel.SelectPage(kSnapshotPage);
 
-    const std::vector<uint16_t> magnifications = FetchAxisList(tabPanel, AxisList::Magnifications);
-    const std::vector<uint16_t> wavelengths = FetchAxisList(tabPanel, AxisList::Wavelengths);
+    const std::vector<uint16_t> magnifications = FetchAxisList(tabPanel, PanelList::Magnifications);
+    const std::vector<uint16_t> wavelengths = FetchAxisList(tabPanel, PanelList::Filters);
     CMagAndFilSelection selection;
     selection.SetLists(magnifications, wavelengths);
     if (shell.RunModal(selection) != DialogResult::Ok) {
@@ -266,22 +265,21 @@ void CVardenControlPanelDlg::OnCaptureCellRequested(uint8_t wavelengthIndex,
     if (captureRunning) {
         return;
     }
-    const uint16_t axis = UsableAxisWord(intensityAxis);
+    const uint16_t axis = WalkableAxisWord(intensityAxis);
     const int rows = IntensityRowCount(axis);
-    const int step = IntensityLevelStep(axis);
     tabPanel.BeginCapture();
     tabPanel.SelectCaptureColumn(wavelengthIndex, magnificationIndex);
     // Rows without a point are filled with the "no reading" marker so that the column is
     // complete; rows that hold a point keep it.
-    int level = 0;
-    for (int i = 0; i < rows; ++i, level += step) {
+    for (int i = 0; i < rows; ++i) {
+        const auto level = static_cast<int16_t>(IntensityRowLevel(axis, i));
         float stored = 0.0f;
         const uint8_t status = tabPanel.GetCapturePoint(wavelengthIndex, magnificationIndex,
                                                         static_cast<uint16_t>(i), &stored);
         if (i == row) {
-            tabPanel.AddCapturePoint(static_cast<int16_t>(level), meterPower);
+            tabPanel.AddCapturePoint(level, meterPower);
         } else if (status == 0) {
-            tabPanel.AddCapturePoint(static_cast<int16_t>(level), kNoReading);
+            tabPanel.AddCapturePoint(level, kNoReading);
         }
     }
     tabPanel.SetCaptureState(0);

@@ -4,7 +4,7 @@
 #include <climits>
 #include <string_view>
 
-#include "core/snapshot/intensity_rows.h"
+#include "core/snapshot/snapshot_axes.h"
 
 namespace varden {
 
@@ -72,7 +72,7 @@ std::vector<std::string> CDataCapInc::Labels() const {
     std::vector<std::string> labels;
     std::string_view rest = m_labelsText;
     auto take = [&labels](std::string_view label) {
-        labels.emplace_back(label.substr(0, kMaxLabelLength));
+        labels.emplace_back(label.substr(0, kMaxIntensityLabelLength));
     };
     for (int pass = 0; pass < kMaxIntensityLabels; ++pass) {
         const std::size_t cr = rest.find('\r');

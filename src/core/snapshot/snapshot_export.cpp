@@ -8,8 +8,7 @@
 
 #include "core/app/control_panel_dlg.h"
 #include "core/export/csv_export.h"
-#include "core/snapshot/axis_lists.h"
-#include "core/snapshot/intensity_rows.h"
+#include "core/snapshot/panel_axes.h"
 
 namespace varden {
 
@@ -33,17 +32,17 @@ std::string RowHeading(const CVardenControlPanelDlg& dlg, uint16_t axisWord, int
     if (IsLabelMode(axisWord)) {
         return CsvField(dlg.intensityLabels[static_cast<std::size_t>(row)]);
     }
-    return std::to_string(row * axisWord) + "%";
+    return std::to_string(IntensityRowLevel(axisWord, row)) + "%";
 }
 
 }  // namespace
 
 void CVardenControlPanelDlg::OnSavePowerSnapshotAs() {
     const std::vector<uint16_t> magnifications =
-        FetchAxisList(tabPanel, AxisList::Magnifications, kExportListCapacity);
+        FetchAxisList(tabPanel, PanelList::Magnifications, kExportListCapacity);
     const std::vector<uint16_t> wavelengths =
-        FetchAxisList(tabPanel, AxisList::Wavelengths, kExportListCapacity);
-    const uint16_t axisWord = UsableAxisWord(tabPanel.GetIntensityAxis());
+        FetchAxisList(tabPanel, PanelList::Filters, kExportListCapacity);
+    const uint16_t axisWord = WalkableAxisWord(tabPanel.GetIntensityAxis());
 
     const std::optional<std::string> path = AskExportPath(shell);
     if (!path) {

@@ -187,6 +187,41 @@ TEST(CaptureRunTest, WholeLampCaptureRecordsEveryRowOfTheTableOnce) {
     }
 }
 
+// The same through the poll cycle: the meter poll keeps the reading fresh and every tick ends
+// with one capture step. The meter here reads 0.1 mW per percent of the lamp's level.
+using CapturePollTest = ControllerFixture;
+
+TEST_F(CapturePollTest, CaptureThroughThePollCycleFillsItsColumnAndReleasesTheLamp) {
+    InstallDrivers();
+    fake.lamp.Attach(0);
+    fake.meter.Attach(0);
+    fake.Override(&MeterApi::GetOutputPower, [this](unsigned short, float* watts) {
+        *watts = static_cast<float>(fake.lamp[0].percent) * 1e-4f;
+        return 1;
+    });
+    Ticks(2);  // restores the axes (increment 10) and connects both instruments
+    ASSERT_EQ(dlg.intensityAxis, 10);
+    shell.QueueDialog<CMagAndFilSelection>([](CMagAndFilSelection& selection) {
+        selection.m_wavelengthIndex = 2;
+        selection.m_magnificationIndex = 1;
+        return DialogResult::Ok;
+    });
+    dlg.OnMenuCommand(kCmdAutoCapture);
+    ASSERT_TRUE(dlg.captureRunning);
+
+    Ticks(11 * 33);
+
+    EXPECT_FALSE(dlg.captureRunning);
+    for (int row = 0; row <= 10; ++row) {
+        EXPECT_FLOAT_EQ((tab.cells[{2, 1, row}]), static_cast<float>(row * 10) * 1e-4f) << row;
+    }
+    EXPECT_EQ(tab.cells.size(), 11u);
+    EXPECT_EQ(fake.lamp[0].status[3], 0);  // shutter closed
+    EXPECT_EQ(fake.lamp[0].percent, 0);
+    EXPECT_EQ(log.Count("lamp.DisconnectPC(0)"), 1);
+    EXPECT_TRUE(shell.menuEnabled[kCmdAutoCapture]);
+}
+
 // The LED source is never set to 0 %: level 0 closes its shutter and sets 1 %, and the next
 // level opens the shutter again because the poll reports it closed.
 TEST_F(CaptureTest, LedCaptureClosesTheShutterForLevelZero) {
