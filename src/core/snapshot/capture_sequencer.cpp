@@ -9,6 +9,7 @@
 #include "core/app/control_panel_dlg.h"
 #include "core/snapshot/mag_and_fil_selection.h"
 #include "core/snapshot/panel_axes.h"
+#include "core/source/active_source.h"
 
 namespace varden {
 
@@ -28,36 +29,6 @@ constexpr std::array kCaptureLockedCommands{
     kCmdModifyWavelengths, kCmdModifyMagnifications, kCmdModifyIntensityIncrement,
     kCmdAutoCapture,       kCmdClearCaptures,        kCmdSavePowerSnapshotAs,
 };
-
-enum class Source { None, Lamp, Led };
-
-// The light source to act on, asked anew each time: the lamp source wins when both answer.
-Source ActiveSource(CVardenControlPanelDlg& dlg) {
-    if (dlg.lampApi.DeviceActive(dlg.lampDevice) != 0) {
-        return Source::Lamp;
-    }
-    if (dlg.ledApi.DeviceActive(dlg.ledDevice) != 0) {
-        return Source::Led;
-    }
-    return Source::None;
-}
-
-using UnitCommand = int (*)(unsigned short unit);
-
-// Sends one command to the active light source, if there is one.
-void SendToSource(CVardenControlPanelDlg& dlg, UnitCommand LampApi::*lampEntry,
-                  UnitCommand LedApi::*ledEntry) {
-    switch (ActiveSource(dlg)) {
-        case Source::Lamp:
-            (dlg.lampApi.*lampEntry)(dlg.lampDevice);
-            break;
-        case Source::Led:
-            (dlg.ledApi.*ledEntry)(dlg.ledDevice);
-            break;
-        case Source::None:
-            break;
-    }
-}
 
 void LockCaptureCommands(CVardenControlPanelDlg& dlg) {
     dlg.captureLocked = true;
@@ -92,10 +63,10 @@ std::optional<int> NextCaptureLevel(int level, uint16_t axisWord) {
 
 void DriveSourceToLevel(CVardenControlPanelDlg& dlg, uint8_t level) {
     switch (ActiveSource(dlg)) {
-        case Source::Lamp:
+        case LightSource::Lamp:
             dlg.lampApi.SetPercentageLevel(dlg.lampDevice, level);
             break;
-        case Source::Led:
+        case LightSource::Led:
             if (level == 0) {
                 dlg.ledApi.CloseShutter(dlg.ledDevice);
                 dlg.ledApi.SetPercentageLevel(dlg.ledDevice, kLedLowestLevel);
@@ -106,7 +77,7 @@ void DriveSourceToLevel(CVardenControlPanelDlg& dlg, uint8_t level) {
                 dlg.ledApi.SetPercentageLevel(dlg.ledDevice, level);
             }
             break;
-        case Source::None:
+        case LightSource::None:
             break;
     }
 }
@@ -118,18 +89,18 @@ void FinishCapture(CVardenControlPanelDlg& dlg) {
     dlg.captureRunning = false;
     dlg.tabPanel.EndCapture();
     switch (ActiveSource(dlg)) {
-        case Source::Lamp:
+        case LightSource::Lamp:
             dlg.lampApi.CloseShutter(dlg.lampDevice);
             dlg.lampApi.SetPercentageLevel(dlg.lampDevice, 0);
             dlg.lampApi.DisableShutterControl(dlg.lampDevice);
             dlg.lampApi.DisconnectPC(dlg.lampDevice);
             break;
-        case Source::Led:
+        case LightSource::Led:
             dlg.ledApi.CloseShutter(dlg.ledDevice);
             dlg.ledApi.SetPercentageLevel(dlg.ledDevice, kLedLowestLevel);
             dlg.ledApi.DisableShutterControl(dlg.ledDevice);
             break;
-        case Source::None:
+        case LightSource::None:
             break;
     }
     UnlockCaptureCommands(dlg);
@@ -158,7 +129,7 @@ void CVardenControlPanelDlg::OnAutoCapture() {
                           "Scan Confirmation", MessageButtons::YesNo) != MessageAnswer::Yes) {
         return;
     }
-    if (ActiveSource(*this) == Source::None || meterApi.DeviceActive(meterDevice) == 0) {
+    if (ActiveSource(*this) == LightSource::None || meterApi.DeviceActive(meterDevice) == 0) {
         shell.ShowMessage(
             "Please ensure that an ovata/Tarsa and an Irvel are connected before initiating an "
             "automated data capture.",
@@ -166,10 +137,10 @@ void CVardenControlPanelDlg::OnAutoCapture() {
         return;
     }
     if (feedbackOn != 0) {
-        SendToSource(*this, &LampApi::TurnCLFOff, &LedApi::TurnCLFOff);
+        OnActiveSource(*this, [](auto& api, uint16_t unit) { api.TurnCLFOff(unit); });
     }
     LockCaptureCommands(*this);
-    SendToSource(*this, &LampApi::ClearCalibration, &LedApi::ClearCalibration);
+    OnActiveSource(*this, [](auto& api, uint16_t unit) { api.ClearCalibration(unit); });
     tabPanel.SelectPage(kSnapshotPage);
 
     const std::vector<uint16_t> magnifications = FetchAxisList(tabPanel, PanelList::Magnifications);
@@ -189,16 +160,16 @@ void CVardenControlPanelDlg::OnAutoCapture() {
     captureState = kSetLevel;
     captureLevel = 0;
     switch (ActiveSource(*this)) {
-        case Source::Lamp:
+        case LightSource::Lamp:
             lampApi.SendConnect(lampDevice);
             lampApi.EnablePCShutterControl(lampDevice);
             lampApi.OpenShutter(lampDevice);
             break;
-        case Source::Led:
+        case LightSource::Led:
             ledApi.SendConnect(ledDevice);
             ledApi.OpenShutter(ledDevice);
             break;
-        case Source::None:
+        case LightSource::None:
             break;
     }
 }

@@ -1,41 +1,10 @@
 // The light-source button panel's commands. The lamp source is asked first and wins when both
 // sources are active; the handlers keep no state and leave the display to the next poll ticks.
 #include "core/app/control_panel_dlg.h"
+#include "core/source/active_source.h"
 #include "core/source/iris_dialog.h"
 
 namespace varden {
-namespace {
-
-enum class Source { None, Lamp, Led };
-
-// Asked afresh for every command: the lamp library first, the LED library only when the lamp
-// source is not active.
-Source ActiveSource(CVardenControlPanelDlg& dlg) {
-    if (dlg.lampApi.DeviceActive(dlg.lampDevice) != 0) {
-        return Source::Lamp;
-    }
-    if (dlg.ledApi.DeviceActive(dlg.ledDevice) != 0) {
-        return Source::Led;
-    }
-    return Source::None;
-}
-
-// Calls the same entry of whichever source is active; the two libraries share these entries.
-template <typename Command>
-void OnActiveSource(CVardenControlPanelDlg& dlg, Command command) {
-    switch (ActiveSource(dlg)) {
-        case Source::Lamp:
-            command(dlg.lampApi, dlg.lampDevice);
-            break;
-        case Source::Led:
-            command(dlg.ledApi, dlg.ledDevice);
-            break;
-        case Source::None:
-            break;
-    }
-}
-
-}  // namespace
 
 void CVardenControlPanelDlg::OnLampSwitchRequested(uint8_t on) {
     if (lampApi.DeviceActive(lampDevice) == 0) {
@@ -94,7 +63,7 @@ void CVardenControlPanelDlg::OnFeedbackSwitchRequested(uint8_t on) {
 void CVardenControlPanelDlg::OnPanelLockRequested(uint8_t lock) {
     // Locking puts the source under computer control; releasing hands it back to its front
     // panel. Only the lamp source is disconnected on release.
-    const Source source = ActiveSource(*this);
+    const LightSource source = ActiveSource(*this);
     auto sequence = [lock, source](auto& api, uint16_t device) {
         if (lock != 0) {
             api.SendConnect(device);
@@ -103,14 +72,14 @@ void CVardenControlPanelDlg::OnPanelLockRequested(uint8_t lock) {
         } else {
             api.UnlockFrontPanel(device);
             api.DisableShutterControl(device);
-            if (source == Source::Lamp) {
+            if (source == LightSource::Lamp) {
                 api.SendDisConnect(device);
             }
         }
     };
-    if (source == Source::Lamp) {
+    if (source == LightSource::Lamp) {
         sequence(lampApi, lampDevice);
-    } else if (source == Source::Led) {
+    } else if (source == LightSource::Led) {
         sequence(ledApi, ledDevice);
     }
 }
@@ -121,14 +90,14 @@ void CVardenControlPanelDlg::OnAlarmClearRequested(uint8_t /*unused*/) {
 }
 
 void CVardenControlPanelDlg::OnIrisSettingRequested(uint8_t /*unused*/) {
-    const Source source = ActiveSource(*this);
+    const LightSource source = ActiveSource(*this);
     CIrisDialog dialog;
-    if (source == Source::Lamp) {
+    if (source == LightSource::Lamp) {
         lampApi.GetPercentageLevel(lampDevice, &dialog.m_percentage);
         lampApi.GetOutputPower(lampDevice, &dialog.m_power);
         lampApi.GetCalibrationTime(lampDevice, &dialog.m_calibrationHours);
         dialog.m_powerFactor = powerFactor;
-    } else if (source == Source::Led) {
+    } else if (source == LightSource::Led) {
         ledApi.GetPercentageLevel(ledDevice, &dialog.m_percentage);
         ledApi.GetCalibrationTime(ledDevice, &dialog.m_calibrationHours);
         dialog.m_powerFactor = 100;
@@ -143,7 +112,7 @@ void CVardenControlPanelDlg::OnIrisSettingRequested(uint8_t /*unused*/) {
     if (feedbackOn) {
         return;
     }
-    if (source == Source::Lamp) {
+    if (source == LightSource::Lamp) {
         if (calibrationHours != 0) {
             lampApi.SetOutputPower(lampDevice, dialog.m_power);
         } else {
