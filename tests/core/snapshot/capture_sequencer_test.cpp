@@ -301,6 +301,13 @@ TEST(CaptureStartTest, ChecksStopBeforeAnythingIsSent) {
     }
 }
 
+TEST_F(CaptureTest, SecondStartDuringACaptureDoesNothing) {
+    StartLampCapture();
+    dlg.OnAutoCapture();
+    EXPECT_EQ(Actions(), Lines{});
+    EXPECT_EQ(tab.captureDepth, 1);
+}
+
 TEST_F(CaptureTest, ConfirmedCalibrationQuestionGoesOnToTheSelection) {
     fake.lamp.Attach(0);
     dlg.calibrationHours = 12;

@@ -85,6 +85,8 @@ TEST_F(SnapshotExportTest, RowsFollowThePanelsIntensityAxis) {
         {0,
          {"0%,", "10%,", "20%,", "30%,", "40%,", "50%,", "60%,", "70%,", "80%,", "90%,", "100%,"}},
         {101, {"Dim,"}},
+        // Past ten labels: only the ten label slots there are.
+        {115, {"Dim,", ",", ",", ",", ",", ",", ",", ",", ",", ","}},
     };
     tab.filters = {561};
     dlg.intensityLabels[0] = "Dim";
