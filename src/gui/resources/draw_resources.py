@@ -21,7 +21,6 @@ SLATE_TOP = (0x4A, 0x5A, 0x6A)
 SLATE_BOTTOM = (0x2E, 0x3A, 0x46)
 SLATE_DEEP = (0x24, 0x2E, 0x38)
 TEAL = (0x3C, 0xB4, 0xAE)
-TEAL_SOFT = (0x2D, 0x7F, 0x7E)
 HIGHLIGHT = (0x8A, 0x9B, 0xAB)
 CHEVRON = (0xEE, 0xF3, 0xF6)
 WARM_CORE = (0xFF, 0xF8, 0xE6)
@@ -191,9 +190,6 @@ def background(width=370, height=193):
     for y in range(top, bottom + 1):
         bg.blend(left, y, (0x12, 0x18, 0x1E), 0.8)
         bg.blend(right, y, HIGHLIGHT, 0.45)
-    # A teal indicator strip in the right margin, like a status light on an instrument front.
-    bg.shade(lambda x, y: in_rounded_rect(x, y, 363.5, 12, 367.5, 60, 2.0),
-             lambda x, y: mix(TEAL, TEAL_SOFT, (y - 12) / 48))
     return bg
 
 
