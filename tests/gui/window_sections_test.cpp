@@ -97,5 +97,15 @@ TEST(WindowSectionsTest, ClicksBesideTheButtonsChangeNothing) {
     ExpectLayout(h, kBoth);
 }
 
+// At exit the window outlives the controller: nothing may reach it after it is detached.
+TEST(WindowSectionsTest, DetachedWindowNoLongerReachesTheController) {
+    WindowHarness h;
+    h.window.DetachController();
+    QTest::mouseClick(&h.window.Client(), Qt::LeftButton, {}, QPoint(350, 5));
+    h.window.Client().grab();
+    EXPECT_TRUE(h.dlg.tabSectionShown);
+    EXPECT_FALSE(h.window.PollTimer().isActive());
+}
+
 }  // namespace
 }  // namespace varden::testing
