@@ -1,6 +1,7 @@
 #include "core/export/csv_export.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 
 #include "core/platform/shell.h"
@@ -68,10 +69,30 @@ ExportFile::ExportFile(std::string path) : path_(std::move(path)) {
     pending_.reserve(kFlushSize + 1024);
 }
 
-ExportFile::~ExportFile() { Close(); }
+ExportFile::~ExportFile() {
+    Close();
+}
 
 void ExportFile::Append(std::string_view text) {
     pending_.append(text);
+}
+
+void ExportFile::AppendFixed(double value, int decimals) {
+    // Correctly rounded like printf, but without its locale and format parsing.
+    char text[352];
+    const auto result =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    if (result.ec == std::errc{}) {
+        pending_.append(text, result.ptr);
+    } else {
+        pending_ += std::to_string(value);
+    }
+}
+
+void ExportFile::AppendInt(long long value) {
+    char text[24];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    pending_.append(text, result.ptr);
 }
 
 void ExportFile::EndLine() {

@@ -32,7 +32,7 @@ std::string CalibrationDueLine(const std::array<uint8_t, 3>& calDueDate);
 // An export file being written. Lines are collected and written in large blocks; every line
 // ends with CR LF. Any failure (create, write, close) is kept with its reason.
 class ExportFile {
-public:
+  public:
     // Creates or truncates the file.
     explicit ExportFile(std::string path);
     ~ExportFile();
@@ -44,6 +44,11 @@ public:
 
     // Appends text to the current line.
     void Append(std::string_view text);
+    void Append(char c) { pending_ += c; }
+    // Appends a number with a full stop as decimal separator, as "%.<decimals>f" writes it.
+    void AppendFixed(double value, int decimals);
+    // Appends a whole number, as "%d" writes it.
+    void AppendInt(long long value);
     // Ends the current line with CR LF.
     void EndLine();
     void Line(std::string_view text) {
@@ -57,7 +62,7 @@ public:
     // The reason of the first failure, e.g. "No space left on device".
     const std::string& Error() const { return error_; }
 
-private:
+  private:
     void Flush();
     void Fail(int errorNumber);
 
