@@ -7,8 +7,7 @@ namespace varden {
 
 namespace {
 
-constexpr int64_t kQuarterHour = 900;
-constexpr int64_t kDay = 86400;
+constexpr int64_t kDay = RealTimeText::kDaySeconds;
 
 int64_t FloorDiv(int64_t a, int64_t b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
@@ -48,14 +47,9 @@ int64_t LocalSeconds(const LocalTime& t) {
     return DaysFromCivil(t.year, t.month, t.day) * kDay + t.hour * 3600 + t.minute * 60 + t.second;
 }
 
-void TwoDigits(int value, char* out) {
-    out[0] = static_cast<char>('0' + value / 10);
-    out[1] = static_cast<char>('0' + value % 10);
-}
-
 }  // namespace
 
-void RealTimeText::Format(int64_t seconds, char* out) {
+void RealTimeText::FormatSlowly(int64_t seconds, char* out) {
     const int64_t quarterStart = FloorDiv(seconds, kQuarterHour) * kQuarterHour;
     if (quarterStart != quarterStart_) {
         EnterQuarter(quarterStart);
@@ -76,7 +70,9 @@ void RealTimeText::EnterQuarter(int64_t quarterStart) {
 }
 
 void RealTimeText::FormatLocal(int64_t localSeconds, char* out) {
-    const int64_t day = FloorDiv(localSeconds, kDay);
+    const int64_t sinceDayStart = localSeconds - dayOfPrefix_ * kDay;
+    const int64_t day =
+        sinceDayStart >= 0 && sinceDayStart < kDay ? dayOfPrefix_ : FloorDiv(localSeconds, kDay);
     if (day != dayOfPrefix_) {
         const CivilDate date = CivilFromDays(day);
         char text[64];
@@ -85,14 +81,9 @@ void RealTimeText::FormatLocal(int64_t localSeconds, char* out) {
         // Years beyond four digits do not occur in a recording; keep the width fixed.
         std::memcpy(datePrefix_, text, sizeof datePrefix_ - 1);
         dayOfPrefix_ = day;
+        dayStart_ = day * kDay;
     }
-    std::memcpy(out, datePrefix_, 11);
-    const int secondOfDay = static_cast<int>(localSeconds - day * kDay);
-    TwoDigits(secondOfDay / 3600, out + 11);
-    out[13] = ':';
-    TwoDigits(secondOfDay / 60 % 60, out + 14);
-    out[16] = ':';
-    TwoDigits(secondOfDay % 60, out + 17);
+    WriteTimeOfDay(static_cast<int>(localSeconds - day * kDay), out);
 }
 
 }  // namespace varden

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+
+namespace varden {
+
+// Longest text WriteFixed writes for decimals up to kMaxFixedDecimals.
+inline constexpr int kMaxFixedDecimals = 6;
+inline constexpr int kMaxFixedLength = 320;
+
+namespace fixed_decimal_detail {
+
+inline constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+inline constexpr double kPowersOfTen[] = {1.0, 10.0, 100.0, 1e3, 1e4, 1e5, 1e6};
+
+// Values below this take the integer path: value × 10^decimals then stays below 2^53 with an
+// error of the scaling far below kTieMargin.
+inline constexpr double kFastLimit = 1e7;
+// A scaled value this close to a rounding tie is left to the exact conversion.
+inline constexpr double kTieMargin = 1e-4;
+
+inline int DigitCount(uint64_t value) {
+    int count = 1;
+    for (uint64_t limit = 10; count < 20 && value >= limit; limit *= 10) {
+        ++count;
+    }
+    return count;
+}
+
+// The general conversion, for values the integer path does not take.
+char* WriteFixedExact(char* out, double value, int decimals);
+
+}  // namespace fixed_decimal_detail
+
+// Writes `units` × 10^-decimals with `decimals` decimals (a minus sign first when `negative`)
+// and returns the end of the text; for values already rounded to whole units.
+inline char* WriteUnits(char* out, bool negative, uint64_t units, int decimals) {
+    using namespace fixed_decimal_detail;
+    if (negative) {
+        *out++ = '-';
+    }
+    int digits = DigitCount(units);
+    if (digits <= decimals) {
+        digits = decimals + 1;  // "0.05"
+    }
+    char* const end = out + digits + (decimals > 0 ? 1 : 0);
+    char* at = end;
+    for (int i = 0; i < decimals; ++i) {
+        *--at = static_cast<char>('0' + units % 10);
+        units /= 10;
+    }
+    if (decimals > 0) {
+        *--at = '.';
+    }
+    while (at - out >= 2) {
+        at -= 2;
+        std::memcpy(at, kDigitPairs + 2 * (units % 100), 2);
+        units /= 100;
+    }
+    if (at != out) {
+        *--at = static_cast<char>('0' + units % 10);
+    }
+    return end;
+}
+
+// Writes `value` as "%.<decimals>f" does in the C locale (correctly rounded, "-0.00" for a
+// small negative value, "nan" and "inf" as printf spells them) and returns the end of the
+// text. The exports write a million numbers; common values take an integer path instead of
+// the general conversion. `decimals` is 0 to kMaxFixedDecimals.
+inline char* WriteFixed(char* out, double value, int decimals) {
+    using namespace fixed_decimal_detail;
+    const double magnitude = std::fabs(value);
+    if (magnitude < kFastLimit) {  // false for nan and inf
+        const double scaled = magnitude * kPowersOfTen[decimals];
+        const double whole = std::floor(scaled);
+        const double fraction = scaled - whole;
+        if (std::fabs(fraction - 0.5) > kTieMargin) {
+            const uint64_t units = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+            return WriteUnits(out, std::signbit(value), units, decimals);
+        }
+    }
+    return WriteFixedExact(out, value, decimals);
+}
+
+}  // namespace varden
