@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "support/controller_fixture.h"
+#include "support/temp_folder.h"
 
 namespace varden::testing {
 namespace {
@@ -52,12 +53,9 @@ class SpreadsheetColumnsTest : public ControllerFixture {
     void SetUp() override {
         InstallDrivers();
         dlg.calDueDate = {3, 14, 14};
-        folder = fs::temp_directory_path() / "varden_spreadsheet_columns";
-        fs::remove_all(folder);
-        fs::create_directories(folder);
     }
-    void TearDown() override { fs::remove_all(folder); }
-    fs::path folder;
+    TempFolder temp;
+    const fs::path& folder = temp.Path();
 };
 
 TEST_F(SpreadsheetColumnsTest, StabilityExportKeepsItsColumns) {

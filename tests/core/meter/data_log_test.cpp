@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/controller_fixture.h"
+#include "support/temp_folder.h"
 
 namespace varden::testing {
 namespace {
@@ -20,13 +20,6 @@ constexpr const char* kObtaining =
 
 // The reading of the worked example: 14 March 2013, 15:17:56.
 constexpr FakeStoredReading kExample{0x1A6E, 0x7A3C, 0.0125f, 1, 1234};
-
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // A power meter at unit 0 whose data-log requests are the only calls logged.
 class DataLogTest : public ControllerFixture {
@@ -155,13 +148,10 @@ class DataLogExportTest : public DataLogTest {
   protected:
     void SetUp() override {
         DataLogTest::SetUp();
-        folder = fs::temp_directory_path() / "varden_data_log_export";
-        fs::remove_all(folder);
-        fs::create_directories(folder);
         dlg.calDueDate = {3, 14, 14};
     }
-    void TearDown() override { fs::remove_all(folder); }
-    fs::path folder;
+    TempFolder temp;
+    const fs::path& folder = temp.Path();
 };
 
 TEST_F(DataLogExportTest, WritesTheWorkedExampleByteForByte) {
@@ -171,7 +161,7 @@ TEST_F(DataLogExportTest, WritesTheWorkedExampleByteForByte) {
     std::ofstream(folder / "log.csv") << "an older file of that name";
     shell.savePaths = {(folder / "Log").string()};
     dlg.OnSaveDataLogAs();
-    EXPECT_EQ(ReadAll(folder / "log.csv"),
+    EXPECT_EQ(ReadFileBytes(folder / "log.csv"),
               "Irvel Calibration Due Date: 03/14/14\r\n"
               "Real Time,Serial Number,Power (mW), Input\r\n"
               "2013-03-14 15:17:56,1234,12.500,1\r\n"
@@ -183,7 +173,7 @@ TEST_F(DataLogExportTest, AnEmptyTableGivesTheTwoFirstLinesAndCancelWritesNothin
     EXPECT_TRUE(fs::is_empty(folder));
     shell.savePaths = {(folder / "empty.csv").string()};
     dlg.OnSaveDataLogAs();
-    EXPECT_EQ(ReadAll(folder / "empty.csv"),
+    EXPECT_EQ(ReadFileBytes(folder / "empty.csv"),
               "Irvel Calibration Due Date: 03/14/14\r\n"
               "Real Time,Serial Number,Power (mW), Input\r\n");
 }

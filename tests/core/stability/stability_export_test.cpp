@@ -2,12 +2,11 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/controller_fixture.h"
+#include "support/temp_folder.h"
 
 namespace varden::testing {
 namespace {
@@ -19,27 +18,14 @@ constexpr const char* kHead =
     "Irvel Calibration Due Date: 03/14/14\r\n"
     "Time (min),Real Time,% Deviation from SetPoint,Event Description\r\n";
 
-std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // The clock stands at 14:00:00 on 14 March 2013 (local time is UTC in the tests).
 class StabilityExportTest : public ControllerFixture {
   protected:
     void SetUp() override {
         InstallDrivers();
         dlg.calDueDate = {3, 14, 14};
-        folder = fs::temp_directory_path() /
-                 ("varden_stability_" +
-                  std::to_string(::testing::UnitTest::GetInstance()->current_test_info()->line()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        path = (folder / "run.csv").string();
+        path = temp / "run.csv";
     }
-    void TearDown() override { fs::remove_all(folder); }
 
     // A path whose writes fail as on a full disk.
     std::string FullDiskPath() {
@@ -63,12 +49,13 @@ class StabilityExportTest : public ControllerFixture {
     std::string ExportBody() {
         shell.savePaths = {path};
         dlg.OnSaveStabilityGraphDataAs();
-        const std::string text = ReadAll(path);
+        const std::string text = ReadFileBytes(path);
         EXPECT_EQ(text.substr(0, std::strlen(kHead)), kHead);
         return text.size() < std::strlen(kHead) ? text : text.substr(std::strlen(kHead));
     }
 
-    fs::path folder;
+    TempFolder temp;
+    const fs::path& folder = temp.Path();
     std::string path;
 };
 
@@ -78,11 +65,12 @@ TEST_F(StabilityExportTest, WritesTheWorkedExampleByteForByte) {
     shell.savePaths = {folder.string() + "/Run"};
     dlg.OnSaveStabilityGraphDataAs();
 
-    EXPECT_EQ(ReadAll(folder / "run.csv"), std::string(kHead) +
-                                               "0.17,03/14/2013 13:59:40,0.00\r\n"
-                                               "0.33,03/14/2013 13:59:50,0.50,Shutter Closed\r\n"
-                                               "0.42,03/14/2013 13:59:55,-0.25,check\r\n"
-                                               "0.50,03/14/2013 14:00:00,-0.25\r\n");
+    EXPECT_EQ(ReadFileBytes(folder / "run.csv"),
+              std::string(kHead) +
+                  "0.17,03/14/2013 13:59:40,0.00\r\n"
+                  "0.33,03/14/2013 13:59:50,0.50,Shutter Closed\r\n"
+                  "0.42,03/14/2013 13:59:55,-0.25,check\r\n"
+                  "0.50,03/14/2013 14:00:00,-0.25\r\n");
     EXPECT_FALSE(dlg.unsaved);
     EXPECT_FALSE(log.Contains("shell.ShowMessage"));
 }
@@ -213,7 +201,7 @@ TEST_F(SaveQuestionTest, YesExportsThenStartsEvenWhenTheFileDialogIsCancelled) {
     shell.messageAnswers = {MessageAnswer::Yes};
     shell.savePaths = {path};
     dlg.OnStabilityCommand(0);
-    EXPECT_EQ(ReadAll(path), std::string(kHead) + "0.17,03/14/2013 14:00:00,0.50\r\n");
+    EXPECT_EQ(ReadFileBytes(path), std::string(kHead) + "0.17,03/14/2013 14:00:00,0.50\r\n");
     EXPECT_TRUE(dlg.recording);
     EXPECT_FALSE(dlg.unsaved);
 
