@@ -24,26 +24,23 @@ inline constexpr double kFastLimit = 1e7;
 // A scaled value this close to a rounding tie is left to the exact conversion.
 inline constexpr double kTieMargin = 1e-4;
 
-inline int DigitCount(uint64_t value) {
+template <typename Unsigned>
+int DigitCount(Unsigned value) {
     int count = 1;
-    for (uint64_t limit = 10; count < 20 && value >= limit; limit *= 10) {
-        ++count;
+    while (value >= 100) {
+        value /= 100;
+        count += 2;
     }
-    return count;
+    return value >= 10 ? count + 1 : count;
 }
 
 // The general conversion, for values the integer path does not take.
 char* WriteFixedExact(char* out, double value, int decimals);
 
-}  // namespace fixed_decimal_detail
-
 // Writes `units` × 10^-decimals with `decimals` decimals (a minus sign first when `negative`)
 // and returns the end of the text; for values already rounded to whole units.
-inline char* WriteUnits(char* out, bool negative, uint64_t units, int decimals) {
-    using namespace fixed_decimal_detail;
-    if (negative) {
-        *out++ = '-';
-    }
+template <typename Unsigned>
+char* WriteDigits(char* out, Unsigned units, int decimals) {
     int digits = DigitCount(units);
     if (digits <= decimals) {
         digits = decimals + 1;  // "0.05"
@@ -66,6 +63,20 @@ inline char* WriteUnits(char* out, bool negative, uint64_t units, int decimals) 
         *--at = static_cast<char>('0' + units % 10);
     }
     return end;
+}
+
+}  // namespace fixed_decimal_detail
+
+// Writes `units` × 10^-decimals with `decimals` decimals (a minus sign first when `negative`)
+// and returns the end of the text; for values already rounded to whole units.
+inline char* WriteUnits(char* out, bool negative, uint64_t units, int decimals) {
+    using namespace fixed_decimal_detail;
+    if (negative) {
+        *out++ = '-';
+    }
+    // 32-bit arithmetic is quicker, and recordings hardly ever need more.
+    return units <= UINT32_MAX ? WriteDigits(out, static_cast<uint32_t>(units), decimals)
+                               : WriteDigits(out, units, decimals);
 }
 
 // Writes `value` as "%.<decimals>f" does in the C locale (correctly rounded, "-0.00" for a
