@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 namespace varden {
 
@@ -24,23 +25,24 @@ inline constexpr double kFastLimit = 1e7;
 // A scaled value this close to a rounding tie is left to the exact conversion.
 inline constexpr double kTieMargin = 1e-4;
 
-template <typename Unsigned>
-int DigitCount(Unsigned value) {
-    int count = 1;
-    while (value >= 100) {
-        value /= 100;
-        count += 2;
-    }
-    return value >= 10 ? count + 1 : count;
-}
-
 // The general conversion, for values the integer path does not take.
 char* WriteFixedExact(char* out, double value, int decimals);
 
-// Writes `units` × 10^-decimals with `decimals` decimals (a minus sign first when `negative`)
-// and returns the end of the text; for values already rounded to whole units.
+// How many decimal digits `value` has (1 for 0), counted without branches.
 template <typename Unsigned>
-char* WriteDigits(char* out, Unsigned units, int decimals) {
+int DigitCount(Unsigned value) {
+    int count = 1;
+    Unsigned limit = 10;
+    for (int i = 1; i < std::numeric_limits<Unsigned>::digits10 + 1; ++i, limit *= 10) {
+        count += value >= limit ? 1 : 0;
+    }
+    return count;
+}
+
+// Writes the digits right to left, straight into place. Inlined, so that a constant count of
+// decimals unrolls its loop.
+template <typename Unsigned>
+[[gnu::always_inline]] inline char* WriteDigits(char* out, Unsigned units, int decimals) {
     int digits = DigitCount(units);
     if (digits <= decimals) {
         digits = decimals + 1;  // "0.05"
@@ -60,7 +62,7 @@ char* WriteDigits(char* out, Unsigned units, int decimals) {
         units /= 100;
     }
     if (at != out) {
-        *--at = static_cast<char>('0' + units % 10);
+        *out = static_cast<char>('0' + units);
     }
     return end;
 }

@@ -69,5 +69,23 @@ TEST(WriteFixedTest, WritesWhatPrintfWrites) {
     }
 }
 
+TEST(WriteUnitsTest, PlacesTheDecimalPointInWholeUnits) {
+    struct Case {
+        bool negative;
+        uint64_t units;
+        int decimals;
+        const char* text;
+    };
+    const Case cases[] = {{false, 17, 2, "0.17"},
+                          {true, 5, 2, "-0.05"},
+                          {false, 0, 0, "0"},
+                          {false, 1234567, 3, "1234.567"},
+                          {false, 7158278825ull, 2, "71582788.25"}};
+    for (const Case& c : cases) {
+        char text[kMaxFixedLength];
+        EXPECT_EQ(std::string(text, WriteUnits(text, c.negative, c.units, c.decimals)), c.text);
+    }
+}
+
 }  // namespace
 }  // namespace varden
