@@ -20,6 +20,8 @@ class RecordingTest : public ControllerFixture {
         fake.lamp.Attach(0).adReading = 1000;
         dlg.feedbackOn = 1;
         tab.sampleInterval = 10;
+        // The event detection's check for a lost connection.
+        fake.quiet = {"lamp.GetNumDevicesConnected", "led.GetNumDevicesConnected"};
     }
     void Start() { dlg.OnStabilityCommand(0); }
     // One recording step after `seconds` more on the clock.
@@ -194,16 +196,44 @@ TEST_F(RecordingTest, StopTakesAFinalStepAndKeepsTheRecord) {
     EXPECT_TRUE(log.Entries().empty()) << log.Dump();
 }
 
-TEST_F(RecordingTest, AStepWithoutAnActiveLampStoresNoSample) {
+TEST_F(RecordingTest, AStepWithoutAnActiveLampStoresNoSampleButItsEvents) {
+    dlg.shutterOpen = 1;
     Start();
     StepAfter(10);
     fake.lamp[0].active = 0;
+    dlg.shutterOpen = 0;
     clock.Advance(10);
     log.Clear();
     dlg.StopRecording();
     EXPECT_FALSE(log.Contains("lamp.ReturnADReading(0,650)"));
     EXPECT_EQ(Samples(), (std::vector<std::pair<uint32_t, double>>{{10, 0.0}}));
     EXPECT_EQ(chart.points.size(), 1u);
+    EXPECT_EQ(Events(), (std::vector<std::pair<uint32_t, std::string>>{{20, "Shutter Closed"}}));
+}
+
+// Through the poll cycle: a recording under feedback, stopped when the source reports feedback off.
+TEST_F(RecordingTest, ThePollCycleSamplesAndStopsWhenFeedbackGoesOff) {
+    FakeSource& lamp = fake.lamp[0];
+    lamp.statusExt[0] = 1;  // closed-loop feedback on
+    lamp.status[3] = 1;     // shutter open
+    dlg.axesPending = false;
+    Ticks(1);
+    Start();
+    Ticks(60);
+    lamp.status[3] = 0;
+    Ticks(138);  // to 19.9 s: the sample at 10 s is taken on the way
+    lamp.adReading = 1020;
+    lamp.statusExt[0] = 0;
+    log.Clear();
+    Ticks(1);  // at 20 s the final step takes its sample
+
+    EXPECT_FALSE(dlg.recording);
+    EXPECT_EQ(log.Matching({"tab.EnableStability"}),
+              (Strings{"tab.EnableStabilityStart(1)", "tab.EnableStabilityPause(0)",
+                       "tab.EnableStabilityStop(0)"}));
+    EXPECT_EQ(Samples(), (std::vector<std::pair<uint32_t, double>>{{10, 0.0}, {20, 2.0}}));
+    EXPECT_EQ(Events(), (std::vector<std::pair<uint32_t, std::string>>{
+                            {6, "Shutter Closed"}, {20, "Closed Loop Feedback Off"}}));
 }
 
 TEST_F(RecordingTest, ARecordWhoseFirstReadingIsZeroIsHeldAndNeverDividesByIt) {
