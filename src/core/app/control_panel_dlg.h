@@ -72,6 +72,8 @@ public:
     void OnLButtonDown(int x, int y);
     void ResizeToLayout();
     void RepaintBackground();
+    // Brings the window to the layout of the current section flags after a header click.
+    void ApplyLayout(bool tabSectionChanged);
     void ShowAboutBox();
     void ShowLightSourceProperties();
 
