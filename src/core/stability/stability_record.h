@@ -61,7 +61,7 @@ class GrowableArray {
     const T& operator[](uint32_t index) const { return blocks_[index / Step][index % Step]; }
     T& operator[](uint32_t index) { return blocks_[index / Step][index % Step]; }
 
-    // Calls `visit` with each stored entry in order; for long passes such as the export.
+    // Calls `visit` with each stored entry in order.
     template <typename Visit>
     void ForEach(Visit&& visit) const {
         uint32_t left = count_;
@@ -75,11 +75,6 @@ class GrowableArray {
                 break;
             }
         }
-    }
-
-    // Bytes held for the entries and their block index.
-    std::size_t BytesHeld() const {
-        return blocks_.size() * sizeof(T) * Step + blocks_.capacity() * sizeof(blocks_[0]);
     }
 
   private:
