@@ -1,5 +1,5 @@
-// Opens the data-log and stability exports with a real CSV reader and checks that every row
-// keeps its columns, also when a text holds commas, quotes or line breaks.
+// Opens the data-log, stability and snapshot exports with a real CSV reader and checks that every
+// row keeps its columns, also when a text holds commas, quotes or line breaks.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -89,5 +89,31 @@ TEST_F(SpreadsheetColumnsTest, DataLogExportKeepsItsColumns) {
                     {"14 Mar 2013, 15:18", "99", "0.250", "2"}}));
 }
 
+TEST_F(SpreadsheetColumnsTest, SnapshotExportKeepsItsColumns) {
+    tab.filters = {405, 488};
+    tab.magnifications = {10, 40};
+    tab.intensityAxis = 104;
+    dlg.intensityLabels = {"Low", "Mid, dim", "say \"hi\"", "two\r\nlines"};
+    tab.cells = {{{0, 0, 0}, 0.001f}, {{1, 1, 3}, 0.0125f}};
+    shell.savePaths = {(folder / "snapshot.csv").string()};
+    dlg.OnSavePowerSnapshotAs();
+
+    // Every row ends with a comma, read as one more empty field.
+    const std::vector<std::string> header{"Intensity %", "10X", "40X", ""};
+    EXPECT_EQ(ReadWithCsvModule(folder / "snapshot.csv"),
+              (Rows{{"Irvel Calibration Due Date: 03/14/14"},
+                    {"405nm Filter Set"},
+                    header,
+                    {"Low", "1.000", "0.0", ""},
+                    {"Mid, dim", "0.0", "0.0", ""},
+                    {"say \"hi\"", "0.0", "0.0", ""},
+                    {"two\r\nlines", "0.0", "0.0", ""},
+                    {"488nm Filter Set"},
+                    header,
+                    {"Low", "0.0", "0.0", ""},
+                    {"Mid, dim", "0.0", "0.0", ""},
+                    {"say \"hi\"", "0.0", "0.0", ""},
+                    {"two\r\nlines", "0.0", "12.500", ""}}));
+}
 }  // namespace
 }  // namespace varden::testing

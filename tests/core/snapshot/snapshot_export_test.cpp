@@ -1,25 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/controller_fixture.h"
+#include "support/temp_folder.h"
 
 namespace varden::testing {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::string CrLfLines(const Lines& lines) {
     std::string text;
@@ -34,21 +25,17 @@ class SnapshotExportTest : public ControllerFixture {
     void SetUp() override {
         InstallDrivers();
         dlg.calDueDate = {1, 2, 3};
-        path_ =
-            (std::filesystem::temp_directory_path() / "varden_snapshot_export_test.csv").string();
-        std::filesystem::remove(path_);
     }
-    void TearDown() override { std::filesystem::remove(path_); }
 
-    // Exports to `path` (the test's own file unless given) and returns what was written.
-    std::string Export(const std::string& path = {}) {
-        const std::string target = path.empty() ? path_ : path;
-        shell.savePaths = {target};
+    // Exports to the test's file and returns what was written.
+    std::string Export() {
+        shell.savePaths = {path};
         dlg.OnSavePowerSnapshotAs();
-        return ReadAll(target);
+        return ReadFileBytes(path);
     }
 
-    std::string path_;
+    TempFolder temp;
+    const std::string path = temp / "snapshot.csv";
 };
 
 TEST_F(SnapshotExportTest, WritesTheWorkedExampleByteForByte) {
@@ -105,8 +92,7 @@ TEST_F(SnapshotExportTest, EmptyWavelengthListGivesTheFirstLineOnly) {
 }
 
 // Labels are quoted only when they hold a comma, a quote or a line break, so that every row
-// keeps its columns in a spreadsheet program. The file is also read back by the csv module
-// of Python (see read_snapshot_export.py), which writes it to the path it names.
+// keeps its columns in a spreadsheet program.
 TEST_F(SnapshotExportTest, LabelRowsKeepTheirColumns) {
     tab.filters = {405, 488};
     tab.magnifications = {10, 40};
@@ -114,8 +100,7 @@ TEST_F(SnapshotExportTest, LabelRowsKeepTheirColumns) {
     dlg.intensityLabels = {"Low", "Mid, dim", "say \"hi\"", "two\r\nlines"};
     tab.cells = {{{0, 0, 0}, 0.001f}, {{1, 1, 3}, 0.0125f}};
 
-    const char* readBack = std::getenv("VARDEN_SNAPSHOT_EXPORT_OUT");
-    const std::string text = Export(readBack != nullptr ? readBack : "");
+    const std::string text = Export();
     EXPECT_EQ(text, CrLfLines({"Irvel Calibration Due Date: 01/02/03", "405nm Filter Set",
                                "Intensity %,10X,40X,", "Low,1.000,0.0,", "\"Mid, dim\",0.0,0.0,",
                                "\"say \"\"hi\"\"\",0.0,0.0,", "\"two\r\nlines\",0.0,0.0,",
@@ -127,7 +112,7 @@ TEST_F(SnapshotExportTest, LabelRowsKeepTheirColumns) {
 TEST_F(SnapshotExportTest, CancelledDialogWritesNothing) {
     tab.filters = {405};
     dlg.OnSavePowerSnapshotAs();
-    EXPECT_FALSE(std::filesystem::exists(path_));
+    EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_FALSE(log.Contains("tab.GetCapturePoint(0,0,0)"));
     EXPECT_EQ(log.Matching({"shell.ShowMessage"}), Lines{});
 }
