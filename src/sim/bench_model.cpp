@@ -151,9 +151,14 @@ uint16_t Bench::MonitorReading(const LightSource& source, uint16_t samples) {
                     Gaussian() * kMonitorReadNoise / averaged);
 }
 
-uint16_t Bench::RawOutput(const LightSource& source) {
-    const double milliwatts = source.OutputMw(Now()) * (1.0 + Gaussian() * source.NoiseFraction());
-    return ToCounts(milliwatts * source.RawPerMilliwatt());
+uint16_t Bench::RawOutput(LightSource& source) {
+    // The instrument's own output display averages away the flicker and moves only once the
+    // output has moved by 0.1 % of full output: steady under feedback, following a drift.
+    const double output = source.OutputMw(Now());
+    if (source.readoutMw < 0.0 || std::abs(output - source.readoutMw) >= source.maxOutputMw * 0.001) {
+        source.readoutMw = output;
+    }
+    return ToCounts(source.readoutMw * source.RawPerMilliwatt());
 }
 
 double Bench::MeterReading(const PowerMeter& meter) {

@@ -64,6 +64,8 @@ struct BENCH_API LightSource {
     std::string name;
     double driftPhase1 = 0.0;
     double driftPhase2 = 0.0;
+    // What the source's own output display shows, in milliwatts (negative: nothing yet).
+    double readoutMw = -1.0;
 
     static LightSource Lamp(uint16_t unit);
     static LightSource Led(uint16_t unit);
@@ -224,7 +226,7 @@ class BENCH_API Bench {
     // A reading from the source's monitor photodiode, averaged over `samples` conversions.
     uint16_t MonitorReading(const LightSource& source, uint16_t samples);
     // The source's output in its raw units, as its own monitor reports it.
-    uint16_t RawOutput(const LightSource& source);
+    uint16_t RawOutput(LightSource& source);
     // The power meter's reading in watts of the light that reaches it.
     double MeterReading(const PowerMeter& meter);
     // One draw of the bench's noise, normally distributed with spread 1.

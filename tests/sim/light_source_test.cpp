@@ -127,6 +127,30 @@ TEST_F(LightSourceTest, FeedbackHoldsTheOutputWhileWithoutItTheLampDrifts) {
     }
 }
 
+TEST_F(LightSourceTest, OutputReadoutStaysSteadyUnderFeedbackAndFollowsADrift) {
+    // Read ten times a second for a minute, as the panel does: under feedback the display must
+    // not flicker (each change is an event in a stability record); without it, it follows.
+    for (bool feedback : {true, false}) {
+        SCOPED_TRACE(feedback ? "feedback" : "no feedback");
+        Describe("");
+        ASSERT_NE(feedback ? lamp.TurnCLFOn(0) : lamp.TurnCLFOff(0), 0);
+        int changes = 0;
+        unsigned short previous = 0;
+        for (int tick = 0; tick < 600; ++tick) {
+            bench_advance_clock(0.1);
+            unsigned short raw = 0;
+            lamp.GetOutputPower(0, &raw);
+            changes += tick > 0 && raw != previous;
+            previous = raw;
+        }
+        EXPECT_LE(changes, feedback ? 1 : 10);
+        bench_advance_clock(20 * 60.0);
+        unsigned short later = 0;
+        lamp.GetOutputPower(0, &later);
+        EXPECT_EQ(later == previous, feedback);
+    }
+}
+
 TEST_F(LightSourceTest, MonitorReadingIsProportionalToTheOutput) {
     ASSERT_NE(lamp.TurnCLFOn(0), 0);
     std::vector<double> countsPerRaw;
