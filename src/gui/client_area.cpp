@@ -22,4 +22,11 @@ void ClientArea::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
 }
 
+void ClientArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (resized) {
+        resized();
+    }
+}
+
 }  // namespace varden

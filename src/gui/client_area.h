@@ -16,10 +16,12 @@ public:
 
     std::function<void(QPainter&)> paintBackground;
     std::function<void(int x, int y)> leftButtonDown;
+    std::function<void()> resized;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 }  // namespace varden

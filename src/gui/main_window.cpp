@@ -11,6 +11,7 @@
 #include "gui/controls/button_panel_widget.h"
 #include "gui/controls/strip_chart_widget.h"
 #include "gui/controls/tab_panel_widget.h"
+#include "gui/painter_canvas.h"
 #include "gui/pane_status_bar.h"
 
 namespace varden {
@@ -69,6 +70,23 @@ void MainWindow::AttachController(CVardenControlPanelDlg* controller) {
     connect(stripChart_, &StripChartWidget::AnnotationRequested, this,
             [c] { c->OnStripChartEvent(kAnnotationRequested); });
     client_->leftButtonDown = [c](int x, int y) { c->OnLButtonDown(x, y); };
+    client_->resized = [c] { c->OnSize(); };
+    client_->paintBackground = [this, c](QPainter& painter) {
+        PainterCanvas canvas(painter, *client_, bitmaps_);
+        c->OnEraseBackground(canvas);
+    };
+}
+
+void MainWindow::DetachController() {
+    controller_ = nullptr;
+    pollTimer_.stop();
+    disconnect(&pollTimer_, nullptr, this, nullptr);
+    disconnect(tabPanel_, nullptr, this, nullptr);
+    disconnect(buttonPanel_, nullptr, this, nullptr);
+    disconnect(stripChart_, nullptr, this, nullptr);
+    client_->leftButtonDown = nullptr;
+    client_->resized = nullptr;
+    client_->paintBackground = nullptr;
 }
 
 void MainWindow::BuildMenus() {

@@ -26,7 +26,10 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Routes the window's events to `controller` until DetachController.
     void AttachController(CVardenControlPanelDlg* controller);
+    // Stops routing events, before the controller goes away.
+    void DetachController();
 
     TabPanelWidget& TabPanel() { return *tabPanel_; }
     ButtonPanelWidget& ButtonPanel() { return *buttonPanel_; }

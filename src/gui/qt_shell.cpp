@@ -174,6 +174,8 @@ Rect QtShell::WindowRect() {
 void QtShell::SetWindowSize(int width, int height) {
     window_.Client().setFixedSize(std::max(0, width - 2 * kFrame),
                                   std::max(0, height - NonClientHeight()));
+    // The status bar follows the bottom edge at once, before anything is drawn at the new size.
+    MoveChild(ChildWindow::StatusBar, Rect{}, false);
 }
 
 Rect QtShell::ClientRect() {

@@ -6,42 +6,15 @@
 #include <QTest>
 
 #include "core/app/command_ids.h"
-#include "core/app/control_panel_dlg.h"
 #include "gui/client_area.h"
 #include "gui/controls/button_panel_widget.h"
 #include "gui/controls/strip_chart_widget.h"
 #include "gui/controls/tab_panel_widget.h"
 #include "gui/pane_status_bar.h"
-#include "gui/qt_shell.h"
-#include "support/call_log.h"
-#include "support/fake_clock.h"
-#include "support/fake_instruments.h"
-#include "support/fake_library_loader.h"
-#include "support/memory_profile_store.h"
+#include "gui/window_harness.h"
 
 namespace varden::testing {
 namespace {
-
-// The real window and shell around a controller on fake instruments.
-struct WindowHarness {
-    CallLog log;
-    FakeInstruments fake{log};
-    MainWindow window;
-    QtShell shell{window};
-    MemoryProfileStore profile{log};
-    FakeClock clock{log};
-    FakeLibraryLoader loader{log, fake};
-    CVardenControlPanelDlg dlg{ControlPanelEnvironment{shell, profile, clock, loader,
-                                                       window.TabPanel(), window.ButtonPanel(),
-                                                       window.StripChart()}};
-
-    WindowHarness() {
-        window.AttachController(&dlg);
-        dlg.OnInitDialog();
-        window.show();
-        QCoreApplication::processEvents();
-    }
-};
 
 QStringList MenuTexts(QMenu* menu) {
     QStringList texts;

@@ -16,6 +16,7 @@
 #include "core/platform/library.h"
 #include "core/platform/profile_store.h"
 #include "core/platform/shell.h"
+#include "core/poll/pane_text_cache.h"
 #include "core/stability/stability_record.h"
 
 namespace varden {
@@ -71,6 +72,8 @@ public:
     void OnLButtonDown(int x, int y);
     void ResizeToLayout();
     void RepaintBackground();
+    // Brings the window to the layout of the current section flags after a header click.
+    void ApplyLayout(bool tabSectionChanged);
     void ShowAboutBox();
     void ShowLightSourceProperties();
 
@@ -183,6 +186,9 @@ public:
     uint8_t ledCountdown = 0;
     int32_t axesPending = true;
     uint16_t selectedPage = 0;
+    // Status-bar texts of the source polls, by pane (0 calibration, 1 hours, 2 output power,
+    // 3 percentage).
+    std::array<PaneTextCache, 4> paneTexts{};
 
     // Light-source status, written by whichever source poll runs.
     int32_t frontPanelLocked = 0;

@@ -37,7 +37,7 @@ long LoadErrorCode(const std::string& loaderMessage) {
     }
     if (Contains(loaderMessage, "invalid ELF header") || Contains(loaderMessage, "file too short") ||
         Contains(loaderMessage, "wrong ELF class") || Contains(loaderMessage, "ELF load command") ||
-        Contains(loaderMessage, "ELF file")) {
+        Contains(loaderMessage, "ELF file") || Contains(loaderMessage, "ET_DYN")) {
         return kLoadErrorBadFormat;
     }
     return kLoadErrorOther;

@@ -6,12 +6,10 @@
 #include "core/app/control_panel_dlg.h"
 #include "core/drivers/linux_library_loader.h"
 #include "core/platform/system_clock.h"
-#include "gui/client_area.h"
 #include "gui/controls/button_panel_widget.h"
 #include "gui/controls/strip_chart_widget.h"
 #include "gui/controls/tab_panel_widget.h"
 #include "gui/main_window.h"
-#include "gui/painter_canvas.h"
 #include "gui/qsettings_profile_store.h"
 #include "gui/qt_shell.h"
 #include "gui/termination_signals.h"
@@ -35,10 +33,6 @@ int RunControlPanelApp(int argc, char** argv) {
             shell, profile, clock, loader, window.TabPanel(), window.ButtonPanel(),
             window.StripChart()});
         window.AttachController(&controller);
-        window.Client().paintBackground = [&](QPainter& painter) {
-            PainterCanvas canvas(painter, window.Client(), window.Bitmaps());
-            controller.OnEraseBackground(canvas);
-        };
         TerminationSignals termination;
         QObject::connect(&termination, &TerminationSignals::TerminationRequested, &window,
                          [&shell] { shell.BeginTermination(); });
@@ -46,8 +40,7 @@ int RunControlPanelApp(int argc, char** argv) {
         controller.OnInitDialog();
         window.exec();
 
-        window.Client().paintBackground = nullptr;
-        window.AttachController(nullptr);
+        window.DetachController();
     }  // the controller's destruction releases the light sources
     return 0;
 }

@@ -1,14 +1,22 @@
 #pragma once
 
-#include "core/platform/shell.h"
+#include <QDialog>
 
-class QWidget;
+#include "core/platform/shell.h"
 
 namespace varden {
 
 class CAboutDlg;
 
-// Shows the dialog for `model` modally; the model holds what the fields show and take.
+// The About box: the icon beside the program's name, version and what it is for, and an OK
+// button. OK, Escape and the close box all close it.
+class AboutDialogView : public QDialog {
+    Q_OBJECT
+  public:
+    AboutDialogView(const CAboutDlg& model, QWidget* parent);
+};
+
+// Shows the About box for `model` modally.
 DialogResult RunAboutDialog(CAboutDlg& model, QWidget* parent);
 
 }  // namespace varden

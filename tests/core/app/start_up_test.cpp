@@ -25,6 +25,35 @@ TEST_F(StartUpTest, BindsTheThreeLibrariesInOrderAndStartsTheTimer) {
                                         "meter.GetNumDevicesConnected()"}));
 }
 
+TEST(StartUpFailureTest, FirstFailingLibraryEndsStartUpBeforeTheNextIsTouched) {
+    struct Case {
+        const char* file;
+        std::vector<std::string> loaderCalls;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"Orvane ovata.dll",
+         {"loader.ReadVersion(Orvane ovata.dll)"},
+         "shell.ShowMessage(Unable to obtain DLL version information!|Orvane ovata.DLL Module "
+         "load failure)"},
+        {"VardenComm.dll",
+         {"loader.ReadVersion(Orvane ovata.dll)", "loader.Load(Orvane ovata.dll)",
+          "loader.ReadVersion(VardenComm.dll)"},
+         "shell.ShowMessage(Unable to obtain DLL version information!|Varden.DLL Module load "
+         "failure)"},
+    };
+    for (const Case& c : cases) {
+        ControllerHarness h;
+        h.loader.files.erase(c.file);
+        EXPECT_TRUE(h.Start());
+        EXPECT_EQ(h.log.Matching({"loader."}), c.loaderCalls) << c.file;
+        EXPECT_EQ(h.log.Matching({"shell.ShowMessage"}), std::vector<std::string>{c.message});
+        EXPECT_TRUE(h.shell.closeRequested);
+        EXPECT_EQ(h.shell.timerPeriod, 0);
+        EXPECT_FALSE(h.shell.statusBarCreated);
+    }
+}
+
 TEST_F(StartUpTest, AddsTheSystemMenuEntriesUnlessTheirTextIsEmpty) {
     Start();
     EXPECT_EQ(log.Matching({"shell.AppendSystem"}),
