@@ -201,6 +201,15 @@ TEST_F(StabilityPageTest, TheSamplingIntervalIsEnteredInSeconds) {
     ASSERT_EQ(spy.count(), 1);
     EXPECT_EQ(spy[0], (QList<QVariant>{4, 30u, 0u, 0u}));
     EXPECT_EQ(tab.GetSampleInterval(0, 0), 30);
+
+    // An interval of 0 would make every step a first sample; the entry does not take it.
+    interval->selectAll();
+    QTest::keyClicks(interval, "0");
+    QTest::keyClick(interval, Qt::Key_Return);
+    EXPECT_EQ(tab.GetSampleInterval(0, 0), 30);
+    for (const QList<QVariant>& event : spy) {
+        EXPECT_NE(event[1].toUInt(), 0u);
+    }
 }
 
 TEST_F(StabilityPageTest, TheControlsLeaveTheChartsPlaceFree) {

@@ -31,26 +31,48 @@ ButtonPanelWidget::ButtonPanelWidget(QWidget* parent) : QWidget(parent) {
     rows->setContentsMargins(5, 4, 5, 4);
     rows->setSpacing(3);
 
-    auto* switches = new QHBoxLayout;
-    switches->setSpacing(4);
-    rows->addLayout(switches);
-    lamp_ = AddSwitch(tr("L&amp"), tr("Lamp"), QStringLiteral("lampSwitch"));
-    shutter_ = AddSwitch(tr("&Shutter"), tr("Shutter"), QStringLiteral("shutterSwitch"));
-    feedback_ =
-        AddSwitch(tr("&Feedback"), tr("Closed-loop feedback"), QStringLiteral("feedbackSwitch"));
-    lock_ = AddSwitch(tr("Loc&k"), tr("Front-panel lock"), QStringLiteral("lockSwitch"));
-    for (QPushButton* button : {lamp_, shutter_, feedback_, lock_}) {
-        switches->addWidget(button);
+    auto* switchRow = new QHBoxLayout;
+    switchRow->setSpacing(4);
+    rows->addLayout(switchRow);
+    struct SwitchButton {
+        const char* text;
+        const char* name;
+        const char* objectName;
+        int event;
+        StateLook (*look)(uint8_t);
+        uint8_t (*argument)(uint8_t);
+        const char* switchOn;
+        const char* switchOff;
+    };
+    const SwitchButton buttons[kSwitchCount] = {
+        {"L&amp", "Lamp", "lampSwitch", kLampSwitchRequested, LampLook, LampSwitchArgument,
+         "Click to turn it on.", "Click to turn it off."},
+        {"&Shutter", "Shutter", "shutterSwitch", kShutterSwitchRequested, ShutterLook,
+         SwitchArgument, "Click to open it.", "Click to close it."},
+        {"&Feedback", "Closed-loop feedback", "feedbackSwitch", kFeedbackSwitchRequested,
+         FeedbackLook, SwitchArgument, "Click to switch it on.", "Click to switch it off."},
+        {"Loc&k", "Front-panel lock", "lockSwitch", kPanelLockRequested, LockLook, SwitchArgument,
+         "Click to lock it and take computer control.",
+         "Click to hand control back to the front panel."},
+    };
+    for (std::size_t i = 0; i < kSwitchCount; ++i) {
+        const SwitchButton& b = buttons[i];
+        Switch& s = switches_[i];
+        s.button = new QPushButton(tr(b.text), this);
+        s.button->setObjectName(QLatin1String(b.objectName));
+        s.button->setAccessibleName(tr(b.name));
+        s.button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        s.name = tr(b.name);
+        s.look = b.look;
+        s.argument = b.argument;
+        s.switchOn = tr(b.switchOn);
+        s.switchOff = tr(b.switchOff);
+        switchRow->addWidget(s.button);
+        const int event = b.event;
+        connect(s.button, &QPushButton::clicked, this,
+                [this, &s, event] { Q_EMIT EventRaised(event, s.argument(s.state)); });
+        ShowSwitch(s, kNoSourceState);
     }
-    connect(lamp_, &QPushButton::clicked, this,
-            [this] { Q_EMIT EventRaised(kLampSwitchRequested, LampSwitchArgument(lampState_)); });
-    connect(shutter_, &QPushButton::clicked, this,
-            [this] { Q_EMIT EventRaised(kShutterSwitchRequested, SwitchArgument(shutterState_)); });
-    connect(feedback_, &QPushButton::clicked, this, [this] {
-        Q_EMIT EventRaised(kFeedbackSwitchRequested, SwitchArgument(feedbackState_));
-    });
-    connect(lock_, &QPushButton::clicked, this,
-            [this] { Q_EMIT EventRaised(kPanelLockRequested, SwitchArgument(lockState_)); });
 
     auto* middle = new QHBoxLayout;
     middle->setSpacing(2);
@@ -110,28 +132,12 @@ ButtonPanelWidget::ButtonPanelWidget(QWidget* parent) : QWidget(parent) {
     }
     lights->addStretch(1);
 
-    setTabOrder(lamp_, shutter_);
-    setTabOrder(shutter_, feedback_);
-    setTabOrder(feedback_, lock_);
-    setTabOrder(lock_, irisDown_);
+    setTabOrder(switches_[kLockSwitch].button, irisDown_);
     setTabOrder(irisDown_, irisUp_);
     setTabOrder(irisUp_, irisSetting_);
     setTabOrder(irisSetting_, alarmClear_);
 
-    SetLampState(lampState_);
-    SetShutterState(shutterState_);
-    SetFeedbackState(feedbackState_);
-    SetLockState(lockState_);
     SetPanelState(kNoSourceState);
-}
-
-QPushButton* ButtonPanelWidget::AddSwitch(const QString& text, const QString& name,
-                                          const QString& objectName) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(objectName);
-    button->setAccessibleName(name);
-    button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    return button;
 }
 
 QToolButton* ButtonPanelWidget::AddCommand(const QString& text, const QString& name,
@@ -154,11 +160,15 @@ QToolButton* ButtonPanelWidget::AddIrisStep(Qt::ArrowType arrow, const QString& 
     return button;
 }
 
-void ButtonPanelWidget::ShowSwitch(QPushButton* button, const QString& name, const StateLook& look,
-                                   const QString& action) {
-    button->setIcon(LedIcon(look.tone));
-    button->setAccessibleDescription(look.text);
-    button->setToolTip(QStringLiteral("%1: %2\n%3").arg(name, look.text, action));
+uint8_t ButtonPanelWidget::ShowSwitch(Switch& s, uint8_t state) {
+    s.state = state;
+    const StateLook look = s.look(state);
+    s.button->setIcon(LedIcon(look.tone));
+    s.button->setAccessibleDescription(look.text);
+    s.button->setToolTip(
+        QStringLiteral("%1: %2\n%3")
+            .arg(s.name, look.text, s.argument(state) != 0 ? s.switchOn : s.switchOff));
+    return 0;
 }
 
 uint8_t ButtonPanelWidget::SetUnitStatus6State(uint8_t state) {
@@ -172,11 +182,7 @@ uint8_t ButtonPanelWidget::SetCalibrationState(uint8_t state) {
 }
 
 uint8_t ButtonPanelWidget::SetFeedbackState(uint8_t state) {
-    feedbackState_ = state;
-    ShowSwitch(
-        feedback_, tr("Closed-loop feedback"), FeedbackLook(state),
-        SwitchArgument(state) != 0 ? tr("Click to switch it on.") : tr("Click to switch it off."));
-    return 0;
+    return ShowSwitch(switches_[kFeedbackSwitch], state);
 }
 
 uint8_t ButtonPanelWidget::SetHoursLevel(uint8_t level) {
@@ -200,11 +206,7 @@ void ButtonPanelWidget::SetHoursReadout(uint16_t hours) {
 }
 
 uint8_t ButtonPanelWidget::SetLampState(uint8_t state) {
-    lampState_ = state;
-    ShowSwitch(
-        lamp_, tr("Lamp"), LampLook(state),
-        LampSwitchArgument(state) != 0 ? tr("Click to turn it on.") : tr("Click to turn it off."));
-    return 0;
+    return ShowSwitch(switches_[kLampSwitch], state);
 }
 
 uint8_t ButtonPanelWidget::SetLightGuideState(uint8_t state) {
@@ -213,18 +215,11 @@ uint8_t ButtonPanelWidget::SetLightGuideState(uint8_t state) {
 }
 
 uint8_t ButtonPanelWidget::SetLockState(uint8_t state) {
-    lockState_ = state;
-    ShowSwitch(lock_, tr("Front-panel lock"), LockLook(state),
-               SwitchArgument(state) != 0 ? tr("Click to lock it and take computer control.")
-                                          : tr("Click to hand control back to the front panel."));
-    return 0;
+    return ShowSwitch(switches_[kLockSwitch], state);
 }
 
 uint8_t ButtonPanelWidget::SetShutterState(uint8_t state) {
-    shutterState_ = state;
-    ShowSwitch(shutter_, tr("Shutter"), ShutterLook(state),
-               SwitchArgument(state) != 0 ? tr("Click to open it.") : tr("Click to close it."));
-    return 0;
+    return ShowSwitch(switches_[kShutterSwitch], state);
 }
 
 uint8_t ButtonPanelWidget::SetTemperatureLevel(uint8_t level) {

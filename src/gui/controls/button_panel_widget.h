@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 
 #include "core/controls/button_panel.h"
 
@@ -46,17 +47,24 @@ class ButtonPanelWidget : public QWidget, public CovataButtons {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QPushButton* AddSwitch(const QString& text, const QString& name, const QString& objectName);
+    // A button that shows the state it switches and asks for the opposite.
+    struct Switch {
+        QPushButton* button = nullptr;
+        QString name;
+        StateLook (*look)(uint8_t) = nullptr;
+        uint8_t (*argument)(uint8_t) = nullptr;
+        QString switchOn;
+        QString switchOff;
+        uint8_t state = 4;
+    };
+    enum SwitchIndex { kLampSwitch, kShutterSwitch, kFeedbackSwitch, kLockSwitch, kSwitchCount };
+
     QToolButton* AddCommand(const QString& text, const QString& name, const QString& tip,
                             int event);
     QToolButton* AddIrisStep(Qt::ArrowType arrow, const QString& name, int event);
-    void ShowSwitch(QPushButton* button, const QString& name, const StateLook& look,
-                    const QString& action);
+    uint8_t ShowSwitch(Switch& s, uint8_t state);
 
-    QPushButton* lamp_ = nullptr;
-    QPushButton* shutter_ = nullptr;
-    QPushButton* feedback_ = nullptr;
-    QPushButton* lock_ = nullptr;
+    std::array<Switch, kSwitchCount> switches_;
     QToolButton* irisDown_ = nullptr;
     QToolButton* irisUp_ = nullptr;
     QToolButton* irisSetting_ = nullptr;
@@ -68,11 +76,6 @@ class ButtonPanelWidget : public QWidget, public CovataButtons {
     IndicatorLed* lightGuide_ = nullptr;
     IndicatorLed* temperature_ = nullptr;
     IndicatorLed* unitStatus6_ = nullptr;
-
-    uint8_t lampState_ = 4;
-    uint8_t shutterState_ = 4;
-    uint8_t feedbackState_ = 4;
-    uint8_t lockState_ = 4;
 };
 
 }  // namespace varden

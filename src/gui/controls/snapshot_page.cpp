@@ -20,7 +20,7 @@ SnapshotPage::SnapshotPage(QWidget* parent) : QWidget(parent) {
 
     auto* top = new QHBoxLayout;
     top->setSpacing(6);
-    auto* blockLabel = new QLabel(tr("&Filter set"), this);
+    auto* blockLabel = new QLabel(tr("Filte&r set"), this);
     block_ = new QComboBox(this);
     block_->setAccessibleName(tr("Filter set shown"));
     block_->setToolTip(tr("Wavelength of the filter set whose readings the table shows"));

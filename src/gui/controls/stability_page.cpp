@@ -31,7 +31,7 @@ StabilityPage::StabilityPage(QWidget* parent) : QWidget(parent) {
     pause_->setEnabled(false);
     stop_->setEnabled(false);
 
-    auto* intervalLabel = new QLabel(tr("&Every"), this);
+    auto* intervalLabel = new QLabel(tr("E&very"), this);
     intervalLabel->setGeometry(kColumnLeft, kChartTop + kChartHeight - 40, kColumnWidth, 16);
     interval_ = new ReadoutSpinBox(this);
     interval_->setRange(kMinInterval, kMaxInterval);

@@ -373,8 +373,8 @@ uint8_t TabPanelWidget::AddCapturePoint(int16_t level, float watts) {
     return snapshot_->Model().AddPoint(level, watts) ? kDone : kIgnored;
 }
 
-uint8_t TabPanelWidget::SetCaptureState(uint8_t state) {
-    captureState_ = state;
+uint8_t TabPanelWidget::SetCaptureState(uint8_t) {
+    // The state byte (always 0) needs nothing shown: the capture's transaction shows the capture.
     return kDone;
 }
 

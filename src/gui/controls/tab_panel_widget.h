@@ -99,7 +99,6 @@ class TabPanelWidget : public QTabWidget, public CVardentabsctrl1 {
     SnapshotPage* snapshot_ = nullptr;
     varden::StabilityPage* stability_ = nullptr;
     uint16_t captionHeight_ = 0;
-    uint8_t captureState_ = 0;
 };
 
 }  // namespace varden
