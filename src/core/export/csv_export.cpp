@@ -1,18 +1,16 @@
 #include "core/export/csv_export.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 
+#include "core/export/fixed_decimal.h"
 #include "core/platform/shell.h"
 
 namespace varden {
 
-namespace {
-
-// Lines are handed to the file in blocks of about this size.
-constexpr std::size_t kFlushSize = 1 << 16;
-
-}  // namespace
+namespace {}  // namespace
 
 std::string CompleteExportPath(const std::string& chosen) {
     const std::size_t slash = chosen.find_last_of('/');
@@ -65,29 +63,35 @@ ExportFile::ExportFile(std::string path) : path_(std::move(path)) {
     if (file_ == nullptr) {
         Fail(errno);
     }
-    pending_.reserve(kFlushSize + 1024);
 }
 
-ExportFile::~ExportFile() { Close(); }
-
-void ExportFile::Append(std::string_view text) {
-    pending_.append(text);
+ExportFile::~ExportFile() {
+    Close();
 }
 
-void ExportFile::EndLine() {
-    pending_ += "\r\n";
-    if (pending_.size() >= kFlushSize) {
-        Flush();
+char* ExportFile::MakeRoom(std::size_t n) {
+    Flush();
+    if (capacity_ < n || capacity_ < kFlushSize * 2) {
+        // Room for a full block plus the line that ends it, or for one very long line.
+        capacity_ = std::max(n, kFlushSize * 2);
+        buffer_ = std::make_unique<char[]>(capacity_);
     }
+    return buffer_.get();
+}
+
+void ExportFile::AppendInt(long long value) {
+    constexpr std::size_t kLongest = 24;
+    char* at = Reserve(kLongest);
+    used_ = static_cast<std::size_t>(std::to_chars(at, at + kLongest, value).ptr - buffer_.get());
 }
 
 void ExportFile::Flush() {
-    if (file_ != nullptr && !Failed() && !pending_.empty()) {
-        if (std::fwrite(pending_.data(), 1, pending_.size(), file_) != pending_.size()) {
+    if (file_ != nullptr && !Failed() && used_ > 0) {
+        if (std::fwrite(buffer_.get(), 1, used_, file_) != used_) {
             Fail(errno);
         }
     }
-    pending_.clear();
+    used_ = 0;
 }
 
 bool ExportFile::Close() {

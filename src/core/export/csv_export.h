@@ -3,9 +3,13 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "core/export/fixed_decimal.h"
 
 namespace varden {
 
@@ -32,7 +36,7 @@ std::string CalibrationDueLine(const std::array<uint8_t, 3>& calDueDate);
 // An export file being written. Lines are collected and written in large blocks; every line
 // ends with CR LF. Any failure (create, write, close) is kept with its reason.
 class ExportFile {
-public:
+  public:
     // Creates or truncates the file.
     explicit ExportFile(std::string path);
     ~ExportFile();
@@ -43,9 +47,35 @@ public:
     const std::string& Path() const { return path_; }
 
     // Appends text to the current line.
-    void Append(std::string_view text);
+    void Append(std::string_view text) {
+        std::memcpy(Reserve(text.size()), text.data(), text.size());
+        used_ += text.size();
+    }
+    void Append(char c) { *Reserve(1) = c, ++used_; }
+    // Appends a number with a full stop as decimal separator, as "%.<decimals>f" writes it.
+    void AppendFixed(double value, int decimals) {
+        Commit(WriteFixed(Reserve(kMaxFixedLength), value, decimals));
+    }
+    // Appends `units` × 10^-decimals, e.g. (false, 17, 2) as "0.17".
+    void AppendUnits(bool negative, uint64_t units, int decimals) {
+        Commit(WriteUnits(Reserve(kMaxFixedLength), negative, units, decimals));
+    }
+    // Appends a whole number, as "%d" writes it.
+    void AppendInt(long long value);
+    // For writers that format in place: room for `n` more bytes of the current line, then
+    // Commit with the end of what was written there.
+    char* Reserve(std::size_t n) {
+        return capacity_ - used_ >= n ? buffer_.get() + used_ : MakeRoom(n);
+    }
+    void Commit(const char* end) { used_ = static_cast<std::size_t>(end - buffer_.get()); }
     // Ends the current line with CR LF.
-    void EndLine();
+    void EndLine() {
+        std::memcpy(Reserve(2), "\r\n", 2);
+        used_ += 2;
+        if (used_ >= kFlushSize) {
+            Flush();
+        }
+    }
     void Line(std::string_view text) {
         Append(text);
         EndLine();
@@ -57,13 +87,20 @@ public:
     // The reason of the first failure, e.g. "No space left on device".
     const std::string& Error() const { return error_; }
 
-private:
+  private:
+    // Lines are handed to the file in blocks of about this size.
+    static constexpr std::size_t kFlushSize = 1 << 20;
+
+    char* MakeRoom(std::size_t n);
     void Flush();
     void Fail(int errorNumber);
 
     std::string path_;
     std::FILE* file_ = nullptr;
-    std::string pending_;
+    // Text not yet handed to the file.
+    std::unique_ptr<char[]> buffer_;
+    std::size_t capacity_ = 0;
+    std::size_t used_ = 0;
     std::string error_;
 };
 

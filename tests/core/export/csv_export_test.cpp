@@ -4,9 +4,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
-namespace varden {
+#include "support/temp_folder.h"
+
+namespace varden::testing {
 namespace {
 
 TEST(CompleteExportPath, LowerCasesTheFileNameOnlyAndAddsTheExtension) {
@@ -35,16 +36,9 @@ TEST(CalibrationDueLine, WritesEachFieldWithTwoDigits) {
     EXPECT_EQ(CalibrationDueLine({12, 31, 255}), "Irvel Calibration Due Date: 12/31/255");
 }
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(ExportFile, EndsEveryLineWithCrLfAndReplacesAnExistingFile) {
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "varden_export_file_test.csv").string();
+    TempFolder temp;
+    const std::string path = temp / "export.csv";
     std::ofstream(path) << "old content that must go";
     {
         ExportFile file(path);
@@ -55,8 +49,7 @@ TEST(ExportFile, EndsEveryLineWithCrLfAndReplacesAnExistingFile) {
         file.EndLine();
         EXPECT_TRUE(file.Close());
     }
-    EXPECT_EQ(ReadAll(path), "a,b\r\nc,d\r\n");
-    std::filesystem::remove(path);
+    EXPECT_EQ(ReadFileBytes(path), "a,b\r\nc,d\r\n");
 }
 
 TEST(ExportFile, ReportsWhyAFileCannotBeCreated) {
@@ -76,4 +69,4 @@ TEST(ExportFile, ReportsAWriteThatDoesNotReachTheDisk) {
 }
 
 }  // namespace
-}  // namespace varden
+}  // namespace varden::testing
