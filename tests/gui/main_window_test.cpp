@@ -31,8 +31,7 @@ TEST(MainWindowTest, MenuBarHoldsEveryCommandGreyedAfterStart) {
         tops << action->text();
     }
     EXPECT_EQ(tops, (QStringList{"File", "Data Log", "Power SnapShot", "Power Meter", "Help"}));
-    EXPECT_EQ(h.window.CommandAction(kCmdDownloadDataLog)->text(),
-              "Download Irvel STORE Data Log");
+    EXPECT_EQ(h.window.CommandAction(kCmdDownloadDataLog)->text(), "Download Irvel STORE Data Log");
     EXPECT_FALSE(h.window.CommandAction(kCmdAutoCapture)->isEnabled());
     EXPECT_FALSE(h.window.CommandAction(kCmdSaveStabilityGraphDataAs)->isEnabled());
     EXPECT_TRUE(h.window.CommandAction(kCmdExit)->isEnabled());

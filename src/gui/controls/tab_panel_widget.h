@@ -1,25 +1,38 @@
 #pragma once
 
 #include <QTabWidget>
-#include <map>
-#include <tuple>
-#include <vector>
 
 #include "core/controls/tab_panel.h"
 
-class QLabel;
-
 namespace varden {
 
-// The tab panel: six pages of power-meter readings, settings, dates, the stored data log, the
-// power snapshot table and the stability graph. Operator actions raise numbered events.
+class DataLogPage;
+class MeterDatesPage;
+class MeterSettingsPage;
+class PowerPage;
+class SnapshotPage;
+class StabilityPage;
+
+// The tab panel: six pages (0 meter readings, 1 meter settings, 2 dates, 3 stored data log,
+// 4 power snapshot table, 5 stability graph). It holds the data log and the snapshot table
+// with their axes; the operator's actions on the pages raise the numbered events.
 class TabPanelWidget : public QTabWidget, public CVardentabsctrl1 {
     Q_OBJECT
-public:
+  public:
+    static constexpr int kPageCount = 6;
+
     explicit TabPanelWidget(QWidget* parent = nullptr);
 
     // The page that holds the strip chart.
     QWidget* StabilityPage() const;
+
+    PowerPage& Power() const { return *power_; }
+    MeterSettingsPage& Settings() const { return *settings_; }
+    MeterDatesPage& Dates() const { return *dates_; }
+    DataLogPage& DataLog() const { return *dataLog_; }
+    SnapshotPage& Snapshot() const { return *snapshot_; }
+    varden::StabilityPage& Stability() const { return *stability_; }
+    uint16_t CaptionHeight() const { return captionHeight_; }
 
     uint8_t SetCaptionHeight(uint16_t pixels) override;
     uint8_t EnablePage(uint8_t page, uint8_t on) override;
@@ -27,8 +40,8 @@ public:
     uint8_t ShowPower(float milliwatts) override;
     uint8_t ShowReference(float milliwatts) override;
     uint8_t ShowWavelength(uint16_t nanometres) override;
-    uint8_t ShowFavouriteWavelengths(uint16_t slot0, uint16_t slot1, uint16_t slot2,
-                                     uint16_t slot3, uint16_t slot4) override;
+    uint8_t ShowFavouriteWavelengths(uint16_t slot0, uint16_t slot1, uint16_t slot2, uint16_t slot3,
+                                     uint16_t slot4) override;
     uint8_t ShowSerialNumber(int16_t serial) override;
     uint8_t ShowContrast(int16_t contrast) override;
     uint8_t ShowMeterVersion(int16_t version) override;
@@ -72,29 +85,20 @@ public:
     uint8_t GetCapturePoint(uint16_t wavelengthIndex, uint16_t magnificationIndex, uint16_t row,
                             float* watts) override;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     // Event number and its arguments (unused ones are 0).
     void EventRaised(int event, quint32 arg1, quint32 arg2, quint32 arg3);
 
-private:
-    struct DataLogRow {
-        std::string timeStamp;
-        float power;
-        uint8_t input;
-        uint16_t serial;
-    };
+  private:
+    uint8_t ShowModeOption(std::size_t option, uint8_t on);
 
-    QLabel* readings_ = nullptr;
-    std::vector<uint16_t> filters_;
-    std::vector<uint16_t> magnifications_;
-    uint16_t intensityAxis_ = 10;
-    std::map<std::tuple<int, int, int>, float> cells_;
-    int16_t columnWavelength_ = 0;
-    int16_t columnMagnification_ = 0;
-    std::vector<DataLogRow> dataLog_;
-    float power_ = 0.0f;
-    float reference_ = 0.0f;
-    uint16_t wavelength_ = 0;
+    PowerPage* power_ = nullptr;
+    MeterSettingsPage* settings_ = nullptr;
+    MeterDatesPage* dates_ = nullptr;
+    DataLogPage* dataLog_ = nullptr;
+    SnapshotPage* snapshot_ = nullptr;
+    varden::StabilityPage* stability_ = nullptr;
+    uint16_t captionHeight_ = 0;
 };
 
 }  // namespace varden
