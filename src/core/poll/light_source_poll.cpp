@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/app/control_panel_dlg.h"
+#include "core/poll/output_power_text.h"
 
 namespace varden {
 
@@ -53,18 +54,9 @@ void FormatPercent(uint32_t percent, std::string& text) {
     Format(text, "%d%%", static_cast<int>(percent));
 }
 
-// The lamp's output power in the unit its power factor stands for. The quotient is rounded to
-// single precision before it is printed.
 void FormatOutputPower(uint32_t factorAndRaw, std::string& text) {
-    const auto factor = static_cast<uint16_t>(factorAndRaw >> 16);
-    const double raw = static_cast<uint16_t>(factorAndRaw & 0xFFFF);
-    if (factor == 10000) {
-        Format(text, "%.3fmW", static_cast<double>(static_cast<float>(raw / 1000.0)));
-    } else if (factor == 1000) {
-        Format(text, "%.1fmW", static_cast<double>(static_cast<float>(raw / 100.0)));
-    } else {
-        Format(text, "%.2fW", static_cast<double>(static_cast<float>(raw / 10000.0)));
-    }
+    text = OutputPowerPaneText(static_cast<uint16_t>(factorAndRaw & 0xFFFF),
+                           static_cast<uint16_t>(factorAndRaw >> 16));
 }
 
 // The lamp indicator is dark while status value 5 is 0; otherwise it shows off or on.

@@ -1,5 +1,7 @@
 #include "gui/controls/reading_text.h"
 
+#include "core/poll/output_power_text.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -24,19 +26,8 @@ QString MilliwattText(double milliwatts) {
 }
 
 QString OutputPowerText(uint16_t rawPower, uint16_t powerFactor) {
-    // The quotient is taken in double precision and rounded to single precision, as the
-    // status bar does, so that both show the same digits.
-    switch (powerFactor) {
-        case 10000:
-            return QString::asprintf("%.3fmW",
-                                     static_cast<double>(static_cast<float>(rawPower / 1000.0)));
-        case 1000:
-            return QString::asprintf("%.1fmW",
-                                     static_cast<double>(static_cast<float>(rawPower / 100.0)));
-        default:
-            return QString::asprintf("%.2fW",
-                                     static_cast<double>(static_cast<float>(rawPower / 10000.0)));
-    }
+    // The same digits as the status bar.
+    return QString::fromStdString(OutputPowerPaneText(rawPower, powerFactor));
 }
 
 QString DateFieldsText(uint8_t field1, uint8_t field2, uint8_t field3) {
