@@ -11,14 +11,14 @@ namespace varden {
 // hands left clicks to it, in client coordinates.
 class ClientArea : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit ClientArea(QWidget* parent = nullptr);
 
     std::function<void(QPainter&)> paintBackground;
     std::function<void(int x, int y)> leftButtonDown;
     std::function<void()> resized;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

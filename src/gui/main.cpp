@@ -1,3 +1,5 @@
 #include "gui/app/control_panel_app.h"
 
-int main(int argc, char** argv) { return varden::RunControlPanelApp(argc, argv); }
+int main(int argc, char** argv) {
+    return varden::RunControlPanelApp(argc, argv);
+}

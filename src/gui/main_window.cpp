@@ -63,8 +63,9 @@ void MainWindow::AttachController(CVardenControlPanelDlg* controller) {
     controller_ = controller;
     CVardenControlPanelDlg* c = controller;
     connect(&pollTimer_, &QTimer::timeout, this, [c] { c->OnTimer(1); });
-    connect(tabPanel_, &TabPanelWidget::EventRaised, this,
-            [c](int event, quint32 a, quint32 b, quint32 d) { c->OnTabPanelEvent(event, a, b, d); });
+    connect(
+        tabPanel_, &TabPanelWidget::EventRaised, this,
+        [c](int event, quint32 a, quint32 b, quint32 d) { c->OnTabPanelEvent(event, a, b, d); });
     connect(buttonPanel_, &ButtonPanelWidget::EventRaised, this,
             [c](int event, quint8 argument) { c->OnButtonPanelEvent(event, argument); });
     connect(stripChart_, &StripChartWidget::AnnotationRequested, this,
@@ -139,7 +140,9 @@ void MainWindow::AppendSystemEntry(int commandId, const QString& text) {
     });
 }
 
-void MainWindow::AppendSystemSeparator() { helpMenu_->addSeparator(); }
+void MainWindow::AppendSystemSeparator() {
+    helpMenu_->addSeparator();
+}
 
 bool MainWindow::TakeEscapePressed() {
     const bool pressed = escapePressed_ || escapeHeld_;
@@ -154,7 +157,9 @@ void MainWindow::accept() {
     }
 }
 
-void MainWindow::reject() { TryClose(); }
+void MainWindow::reject() {
+    TryClose();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (TryClose()) {

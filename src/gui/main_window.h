@@ -22,7 +22,7 @@ class TabPanelWidget;
 // Every window event becomes one call into the controller.
 class MainWindow : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -52,16 +52,16 @@ public:
     // Bitmaps by resource id, loaded by the shell.
     std::map<int, QPixmap>& Bitmaps() { return bitmaps_; }
 
-public Q_SLOTS:
+  public Q_SLOTS:
     void accept() override;
     void reject() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
-private:
+  private:
     void BuildMenus();
     // Asks the controller whether the panel may close now; ends the dialog when it may.
     bool TryClose();

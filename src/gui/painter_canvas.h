@@ -12,14 +12,14 @@ namespace varden {
 
 // Background drawing onto the client area with a QPainter.
 class PainterCanvas : public BitmapCanvas {
-public:
+  public:
     PainterCanvas(QPainter& painter, const QWidget& area, const std::map<int, QPixmap>& bitmaps)
         : painter_(painter), area_(area), bitmaps_(bitmaps) {}
 
     bool FillBackground() override;
     void DrawBitmap(int resourceId, int x, int y) override;
 
-private:
+  private:
     QPainter& painter_;
     const QWidget& area_;
     const std::map<int, QPixmap>& bitmaps_;

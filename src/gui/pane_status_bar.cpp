@@ -32,7 +32,9 @@ QString PaneStatusBar::PaneText(int pane) const {
     return {};
 }
 
-void PaneStatusBar::resizeEvent(QResizeEvent*) { LayOutPanes(); }
+void PaneStatusBar::resizeEvent(QResizeEvent*) {
+    LayOutPanes();
+}
 
 void PaneStatusBar::LayOutPanes() {
     int left = 0;

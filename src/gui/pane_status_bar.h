@@ -11,17 +11,17 @@ namespace varden {
 // are given in pixels.
 class PaneStatusBar : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit PaneStatusBar(QWidget* parent = nullptr);
 
     void SetPaneEdges(const std::array<int, 4>& rightEdges);
     void SetPaneText(int pane, const QString& text);
     QString PaneText(int pane) const;
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void LayOutPanes();
 
     std::array<QLabel*, 4> panes_{};

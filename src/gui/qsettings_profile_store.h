@@ -10,7 +10,7 @@ namespace varden {
 // "Osterlin/<program name>.conf". Values that are absent or not of the asked type read as
 // missing.
 class QSettingsProfileStore : public ProfileStore {
-public:
+  public:
     QSettingsProfileStore() = default;  // organisation and application of the running program
     explicit QSettingsProfileStore(const QString& iniFile);
 
@@ -22,7 +22,7 @@ public:
                      const std::string& value) override;
     void DeleteValue(const std::string& section, const std::string& key) override;
 
-private:
+  private:
     QSettings settings_;
 };
 

@@ -30,7 +30,9 @@ constexpr int kFrame = 3;
 constexpr int kDesignedCaptionAndMenu = 46;
 constexpr int kStatusBarHeight = 25;
 
-QString FromBytes(const std::string& text) { return QString::fromLocal8Bit(text); }
+QString FromBytes(const std::string& text) {
+    return QString::fromLocal8Bit(text);
+}
 
 }  // namespace
 
@@ -82,7 +84,9 @@ MessageAnswer QtShell::ShowMessage(const std::string& text, const std::string& c
     return ClosedAnswer(buttons);
 }
 
-DialogResult QtShell::RunModal(CIrisDialog& dialog) { return terminating_ ? DialogResult::Cancel : RunIrisDialog(dialog, &window_); }
+DialogResult QtShell::RunModal(CIrisDialog& dialog) {
+    return terminating_ ? DialogResult::Cancel : RunIrisDialog(dialog, &window_);
+}
 DialogResult QtShell::RunModal(OVProperties& dialog) {
     return terminating_ ? DialogResult::Cancel : RunOvPropertiesDialog(dialog, &window_);
 }
@@ -98,7 +102,9 @@ DialogResult QtShell::RunModal(CDataCapInc& dialog) {
 DialogResult QtShell::RunModal(CMagAndFilSelection& dialog) {
     return terminating_ ? DialogResult::Cancel : RunMagAndFilSelectionDialog(dialog, &window_);
 }
-DialogResult QtShell::RunModal(CAboutDlg& dialog) { return terminating_ ? DialogResult::Cancel : RunAboutDialog(dialog, &window_); }
+DialogResult QtShell::RunModal(CAboutDlg& dialog) {
+    return terminating_ ? DialogResult::Cancel : RunAboutDialog(dialog, &window_);
+}
 
 std::optional<std::string> QtShell::AskSaveFileName() {
     if (terminating_) {
@@ -120,9 +126,13 @@ void QtShell::EnableMenuCommand(int commandId, bool enabled) {
     }
 }
 
-bool QtShell::HasSystemMenu() { return true; }
+bool QtShell::HasSystemMenu() {
+    return true;
+}
 
-void QtShell::AppendSystemMenuSeparator() { window_.AppendSystemSeparator(); }
+void QtShell::AppendSystemMenuSeparator() {
+    window_.AppendSystemSeparator();
+}
 
 void QtShell::AppendSystemMenuEntry(int commandId, const std::string& text) {
     window_.AppendSystemEntry(commandId, FromBytes(text));
@@ -136,7 +146,9 @@ void QtShell::SetWindowIcon() {
     window_.setWindowIcon(QIcon(QStringLiteral(":/icons/app.png")));
 }
 
-void QtShell::SetWindowTitle(const std::string& title) { window_.setWindowTitle(FromBytes(title)); }
+void QtShell::SetWindowTitle(const std::string& title) {
+    window_.setWindowTitle(FromBytes(title));
+}
 
 void QtShell::CreateStatusBar(const Rect& rect, const std::array<int, 4>& paneRightEdges) {
     window_.StatusBar().SetPaneEdges(paneRightEdges);
@@ -148,15 +160,21 @@ void QtShell::SetStatusPaneText(int pane, const std::string& text) {
     window_.StatusBar().SetPaneText(pane, FromBytes(text));
 }
 
-void QtShell::StartTimer(int /*timerId*/, int periodMs) { window_.PollTimer().start(periodMs); }
+void QtShell::StartTimer(int /*timerId*/, int periodMs) {
+    window_.PollTimer().start(periodMs);
+}
 
 void QtShell::PostCloseRequest() {
     QMetaObject::invokeMethod(&window_, "close", Qt::QueuedConnection);
 }
 
-bool QtShell::EscapePressedSinceLastQuery() { return window_.TakeEscapePressed(); }
+bool QtShell::EscapePressedSinceLastQuery() {
+    return window_.TakeEscapePressed();
+}
 
-int QtShell::MenuBarHeight() { return window_.MenuBar().sizeHint().height(); }
+int QtShell::MenuBarHeight() {
+    return window_.MenuBar().sizeHint().height();
+}
 
 int QtShell::CaptionHeight() {
     // The window manager draws the caption; count it as the part of the designed height
@@ -164,7 +182,9 @@ int QtShell::CaptionHeight() {
     return std::max(0, kDesignedCaptionAndMenu - MenuBarHeight());
 }
 
-int QtShell::NonClientHeight() { return 2 * kFrame + CaptionHeight() + MenuBarHeight(); }
+int QtShell::NonClientHeight() {
+    return 2 * kFrame + CaptionHeight() + MenuBarHeight();
+}
 
 Rect QtShell::WindowRect() {
     const QSize client = window_.Client().size();
@@ -215,7 +235,9 @@ void QtShell::MoveChild(ChildWindow child, const Rect& rect, bool repaint) {
     }
 }
 
-void QtShell::ShowChild(ChildWindow child, bool visible) { Child(child)->setVisible(visible); }
+void QtShell::ShowChild(ChildWindow child, bool visible) {
+    Child(child)->setVisible(visible);
+}
 
 void QtShell::ParentStripChartToTabPanel() {
     StripChartWidget& chart = window_.StripChart();
@@ -235,8 +257,12 @@ std::optional<Size> QtShell::LoadBitmap(int resourceId) {
     return Size{pixmap.width(), pixmap.height()};
 }
 
-void QtShell::InvalidateAll() { window_.Client().update(); }
+void QtShell::InvalidateAll() {
+    window_.Client().update();
+}
 
-void QtShell::RepaintBackground() { window_.Client().repaint(); }
+void QtShell::RepaintBackground() {
+    window_.Client().repaint();
+}
 
 }  // namespace varden

@@ -12,7 +12,7 @@ class MainWindow;
 // classic framed window has them (a 3-pixel border, the caption and the menu bar); they are
 // mapped onto the client area below the real menu bar, so every client position holds exactly.
 class QtShell : public Shell {
-public:
+  public:
     explicit QtShell(MainWindow& window);
 
     // The program is asked to end (SIGTERM): open prompts are closed and new ones are answered
@@ -54,7 +54,7 @@ public:
     void InvalidateAll() override;
     void RepaintBackground() override;
 
-private:
+  private:
     // Frame, caption and menu bar together, as the outer sizes count them.
     int NonClientHeight();
     QWidget* Child(ChildWindow child);

@@ -10,14 +10,14 @@ namespace varden {
 // released as at any other exit.
 class TerminationSignals : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit TerminationSignals(QObject* parent = nullptr);
     ~TerminationSignals() override;
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void TerminationRequested();
 
-private:
+  private:
     QSocketNotifier* notifier_ = nullptr;
 };
 

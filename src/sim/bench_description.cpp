@@ -117,12 +117,8 @@ int Bench::LoadDescription(std::string_view text, const std::string& origin) {
         const std::string_view value = Trim(line.substr(equals + 1));
         std::string refusal;
         switch (section.kind) {
-            case Section::kNone:
-                refusal = "value outside any section";
-                break;
-            case Section::kBench:
-                refusal = SetBenchValue(key, value);
-                break;
+            case Section::kNone: refusal = "value outside any section"; break;
+            case Section::kBench: refusal = SetBenchValue(key, value); break;
             case Section::kUnit:
                 refusal =
                     section.family == Family::kMeter

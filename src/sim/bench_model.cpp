@@ -155,7 +155,8 @@ uint16_t Bench::RawOutput(LightSource& source) {
     // The instrument's own output display averages away the flicker and moves only once the
     // output has moved by 0.1 % of full output: steady under feedback, following a drift.
     const double output = source.OutputMw(Now());
-    if (source.readoutMw < 0.0 || std::abs(output - source.readoutMw) >= source.maxOutputMw * 0.001) {
+    if (source.readoutMw < 0.0 ||
+        std::abs(output - source.readoutMw) >= source.maxOutputMw * 0.001) {
         source.readoutMw = output;
     }
     return ToCounts(source.readoutMw * source.RawPerMilliwatt());

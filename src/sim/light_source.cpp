@@ -87,12 +87,9 @@ uint8_t LightSource::CalibrationHours() const {
 
 double LightSource::RawPerMilliwatt() const {
     switch (powerFactor) {
-        case 10000:
-            return 1000.0;  // raw / 1000 = mW
-        case 1000:
-            return 100.0;  // raw / 100 = mW
-        default:
-            return 10.0;  // raw / 10000 = W
+        case 10000: return 1000.0;  // raw / 1000 = mW
+        case 1000: return 100.0;    // raw / 100 = mW
+        default: return 10.0;       // raw / 10000 = W
     }
 }
 

@@ -10,7 +10,10 @@ __attribute__((section(FILE_VERSION_NOTE_SECTION), used, aligned(4))) static con
     uint32_t nameSize, descriptorSize, type;
     char name[12];
     uint32_t record[12];
-} shortNote = {12u, 48u, FILE_VERSION_NOTE_TYPE, FILE_VERSION_NOTE_OWNER,
+} shortNote = {12u,
+               48u,
+               FILE_VERSION_NOTE_TYPE,
+               FILE_VERSION_NOTE_OWNER,
                {FILE_VERSION_SIGNATURE, 0x10000u, 0x10001u}};
 #else
 DRIVER_FILE_VERSION(TEST_VERSION_MAJOR, TEST_VERSION_MINOR);
@@ -19,7 +22,9 @@ DRIVER_FILE_VERSION(TEST_VERSION_MAJOR, TEST_VERSION_MINOR);
 #if defined(TEST_NEEDS_MISSING_LIBRARY)
 /* Defined in a library that is not there at run time. */
 int test_missing_dependency(void);
-DRIVER_EXPORT int DataReadyDependency(void) { return test_missing_dependency(); }
+DRIVER_EXPORT int DataReadyDependency(void) {
+    return test_missing_dependency();
+}
 #endif
 
 DRIVER_EXPORT int GetNumDevicesConnected(void) {
@@ -37,10 +42,10 @@ DRIVER_EXPORT int DeviceActive(unsigned short unit) {
     return test_driver_unit_active(unit);
 }
 
-#define TEST_LOGGED_UNIT_CALL(name)                 \
-    DRIVER_EXPORT int name(unsigned short unit) {   \
-        test_driver_log(#name, unit);               \
-        return 1;                                   \
+#define TEST_LOGGED_UNIT_CALL(name)               \
+    DRIVER_EXPORT int name(unsigned short unit) { \
+        test_driver_log(#name, unit);             \
+        return 1;                                 \
     }
 
 #if defined(TEST_FAMILY_IS_METER)

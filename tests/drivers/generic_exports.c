@@ -2,8 +2,11 @@
  * the few entries whose answers matter (weak definitions give way to those). */
 #include "test_driver_log.h"
 
-#define TEST_GENERIC_EXPORT(ret, name, params) \
-    DRIVER_EXPORT __attribute__((weak)) ret name params { test_driver_log(#name, -1); return 0; }
+#define TEST_GENERIC_EXPORT(ret, name, params)            \
+    DRIVER_EXPORT __attribute__((weak)) ret name params { \
+        test_driver_log(#name, -1);                       \
+        return 0;                                         \
+    }
 
 #if defined(TEST_FAMILY_IS_LAMP)
 LAMP_API_ENTRIES(TEST_GENERIC_EXPORT)

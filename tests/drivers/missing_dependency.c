@@ -1,2 +1,4 @@
 /* Built into a folder the driver libraries do not search, so loading them fails. */
-int test_missing_dependency(void) { return 1; }
+int test_missing_dependency(void) {
+    return 1;
+}

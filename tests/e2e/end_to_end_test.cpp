@@ -25,10 +25,10 @@ const char* const kLibraries[] = {"Orvane ovata.dll", "VardenComm.dll", "Tarsa-C
 // A folder with a copy of the program and the three libraries of a variant (the lamp library
 // may come from another variant), as an installation would have them.
 class Installation {
-public:
+  public:
     Installation(const std::string& variant, const std::string& lampVariant) {
-        folder_ = fs::temp_directory_path() / ("varden_e2e_" + std::to_string(getpid()) + "_" +
-                                               variant + "_" + lampVariant);
+        folder_ = fs::temp_directory_path() /
+                  ("varden_e2e_" + std::to_string(getpid()) + "_" + variant + "_" + lampVariant);
         fs::remove_all(folder_);
         fs::create_directories(folder_ / "config");
         fs::copy_file(VARDEN_PANEL_EXECUTABLE, folder_ / "VardenControlPanel");
@@ -77,7 +77,7 @@ public:
         return std::count(calls.begin(), calls.end(), call);
     }
 
-private:
+  private:
     fs::path folder_;
 };
 

@@ -53,9 +53,13 @@ std::string CallLog::Dump() const {
     return text;
 }
 
-std::string FormatArgument(long long value) { return std::to_string(value); }
+std::string FormatArgument(long long value) {
+    return std::to_string(value);
+}
 
-std::string FormatArgument(unsigned long long value) { return std::to_string(value); }
+std::string FormatArgument(unsigned long long value) {
+    return std::to_string(value);
+}
 
 std::string FormatArgument(double value) {
     char text[64];
@@ -63,6 +67,8 @@ std::string FormatArgument(double value) {
     return text;
 }
 
-std::string FormatArgument(const std::string& value) { return value; }
+std::string FormatArgument(const std::string& value) {
+    return value;
+}
 
 }  // namespace varden::testing

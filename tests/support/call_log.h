@@ -8,7 +8,7 @@ namespace varden::testing {
 // One chronological log of every call the fakes see, across drivers, panels, shell and clock:
 // "lamp.SetPercentageLevel(0,50)", "tab.AddCapturePoint(50,0.0123)", "shell.ShowMessage(...)".
 class CallLog {
-public:
+  public:
     void Add(std::string entry) { entries_.push_back(std::move(entry)); }
     const std::vector<std::string>& Entries() const { return entries_; }
     void Clear() { entries_.clear(); }
@@ -24,7 +24,7 @@ public:
     // The whole log, one entry per line; for failure messages.
     std::string Dump() const;
 
-private:
+  private:
     std::vector<std::string> entries_;
 };
 
@@ -34,12 +34,24 @@ std::string FormatArgument(long long value);
 std::string FormatArgument(unsigned long long value);
 std::string FormatArgument(double value);
 std::string FormatArgument(const std::string& value);
-inline std::string FormatArgument(const char* value) { return FormatArgument(std::string(value)); }
-inline std::string FormatArgument(float value) { return FormatArgument(static_cast<double>(value)); }
-inline std::string FormatArgument(bool value) { return FormatArgument(static_cast<long long>(value)); }
-inline std::string FormatArgument(int value) { return FormatArgument(static_cast<long long>(value)); }
-inline std::string FormatArgument(long value) { return FormatArgument(static_cast<long long>(value)); }
-inline std::string FormatArgument(short value) { return FormatArgument(static_cast<long long>(value)); }
+inline std::string FormatArgument(const char* value) {
+    return FormatArgument(std::string(value));
+}
+inline std::string FormatArgument(float value) {
+    return FormatArgument(static_cast<double>(value));
+}
+inline std::string FormatArgument(bool value) {
+    return FormatArgument(static_cast<long long>(value));
+}
+inline std::string FormatArgument(int value) {
+    return FormatArgument(static_cast<long long>(value));
+}
+inline std::string FormatArgument(long value) {
+    return FormatArgument(static_cast<long long>(value));
+}
+inline std::string FormatArgument(short value) {
+    return FormatArgument(static_cast<long long>(value));
+}
 inline std::string FormatArgument(signed char value) {
     return FormatArgument(static_cast<long long>(value));
 }

@@ -12,7 +12,7 @@ namespace varden::testing {
 // machine's time zone. Sleeps are logged ("clock.SleepMs(30)") and advance the clock's
 // milliseconds, carrying into its seconds.
 class FakeClock : public Clock {
-public:
+  public:
     explicit FakeClock(CallLog& log) : log_(log) {}
 
     // Seconds since the epoch; the default is 2013-03-14 14:00:00.
@@ -29,7 +29,7 @@ public:
     LocalTime ToLocalTime(int64_t seconds) override;
     void SleepMs(int ms) override;
 
-private:
+  private:
     CallLog& log_;
 };
 

@@ -62,7 +62,9 @@ FakeInstruments::FakeInstruments(CallLog& log) : log_(log) {
     InstallDefaults();
 }
 
-FakeInstruments::~FakeInstruments() { current_ = nullptr; }
+FakeInstruments::~FakeInstruments() {
+    current_ = nullptr;
+}
 
 FakeInstruments& FakeInstruments::Current() {
     assert(current_ != nullptr);
@@ -91,7 +93,8 @@ LampApi FakeInstruments::LampTable() const {
 
 MeterApi FakeInstruments::MeterTable() const {
     MeterApi table;
-#define VARDEN_FAKE_METER(ret, name, params) VARDEN_FAKE_FILL(Family::Meter, kMeterExportNames, name)
+#define VARDEN_FAKE_METER(ret, name, params) \
+    VARDEN_FAKE_FILL(Family::Meter, kMeterExportNames, name)
     METER_API_ENTRIES(VARDEN_FAKE_METER)
 #undef VARDEN_FAKE_METER
     return table;
@@ -106,9 +109,9 @@ LedApi FakeInstruments::LedTable() const {
 }
 
 void* FakeInstruments::Export(Family family, std::string_view name) const {
-#define VARDEN_FAKE_EXPORT(ret, entry, params)                 \
-    if (name == #entry) {                                      \
-        return reinterpret_cast<void*>(table.entry);           \
+#define VARDEN_FAKE_EXPORT(ret, entry, params)       \
+    if (name == #entry) {                            \
+        return reinterpret_cast<void*>(table.entry); \
     }
     switch (family) {
         case Family::Lamp: {
@@ -145,13 +148,13 @@ static void InstallSourceDefaults(FakeInstruments& fake, FakeFamily<FakeSource>&
     fake.Override(&Api::GetNumDevicesConnected, [f]() { return f->deviceCount; });
     fake.Override(&Api::UpdateData, []() { return 1; });
     fake.Override(&Api::DeviceActive, [f](unsigned short unit) { return f->Active(unit) ? 1 : 0; });
-    fake.Override(&Api::GetUnitStatus, [f](unsigned short unit, int* a, int* b, int* c, int* d,
-                                           int* e, int* g) {
-        const FakeSource& s = f->At(unit);
-        Write(a, s.status[0]), Write(b, s.status[1]), Write(c, s.status[2]);
-        Write(d, s.status[3]), Write(e, s.status[4]), Write(g, s.status[5]);
-        return 1;
-    });
+    fake.Override(&Api::GetUnitStatus,
+                  [f](unsigned short unit, int* a, int* b, int* c, int* d, int* e, int* g) {
+                      const FakeSource& s = f->At(unit);
+                      Write(a, s.status[0]), Write(b, s.status[1]), Write(c, s.status[2]);
+                      Write(d, s.status[3]), Write(e, s.status[4]), Write(g, s.status[5]);
+                      return 1;
+                  });
     fake.Override(&Api::GetUnitStatusext, [f](unsigned short unit, int* a, int* b, int* c, int* d) {
         const FakeSource& s = f->At(unit);
         Write(a, s.statusExt[0]), Write(b, s.statusExt[1]), Write(c, s.statusExt[2]);
@@ -217,7 +220,8 @@ void FakeInstruments::InstallDefaults() {
         l->At(unit).outputPower = power;
         return 1;
     });
-    Override(&LampApi::GetMultiplicationFactor, [l](unsigned short unit) { return l->At(unit).factor; });
+    Override(&LampApi::GetMultiplicationFactor,
+             [l](unsigned short unit) { return l->At(unit).factor; });
     Override(&LampApi::ReturnTemperatureReading, [l](unsigned short unit, unsigned char* t) {
         Write(t, l->At(unit).temperature);
         return 1;
@@ -312,20 +316,20 @@ void FakeInstruments::InstallDefaults() {
         m->At(unit).mode |= 0x0002;
         return 1;
     });
-    Override(&MeterApi::GetUnitStatus, [m](unsigned short unit, int* a, int* b, int* c, int* d,
-                                           int* e, int* g) {
-        const FakeMeter& meter = m->At(unit);
-        Write(a, meter.status[0]), Write(b, meter.status[1]), Write(c, meter.status[2]);
-        Write(d, meter.status[3]), Write(e, meter.status[4]), Write(g, meter.status[5]);
-        return 1;
-    });
+    Override(&MeterApi::GetUnitStatus,
+             [m](unsigned short unit, int* a, int* b, int* c, int* d, int* e, int* g) {
+                 const FakeMeter& meter = m->At(unit);
+                 Write(a, meter.status[0]), Write(b, meter.status[1]), Write(c, meter.status[2]);
+                 Write(d, meter.status[3]), Write(e, meter.status[4]), Write(g, meter.status[5]);
+                 return 1;
+             });
     auto dateFields = [m](std::array<uint8_t, 3> FakeMeter::*field) {
-        return [m, field](unsigned short unit, unsigned char* a, unsigned char* b,
-                          unsigned char* c) {
-            const std::array<uint8_t, 3>& value = m->At(unit).*field;
-            Write(a, value[0]), Write(b, value[1]), Write(c, value[2]);
-            return 1;
-        };
+        return
+            [m, field](unsigned short unit, unsigned char* a, unsigned char* b, unsigned char* c) {
+                const std::array<uint8_t, 3>& value = m->At(unit).*field;
+                Write(a, value[0]), Write(b, value[1]), Write(c, value[2]);
+                return 1;
+            };
     };
     Override(&MeterApi::RequestCalDueDate, dateFields(&FakeMeter::calDueDate));
     Override(&MeterApi::RequestOPRCalDueDate, dateFields(&FakeMeter::oprCalDueDate));
@@ -336,12 +340,11 @@ void FakeInstruments::InstallDefaults() {
                  m->At(unit).date = {month, day, year};
                  return 1;
              });
-    Override(&MeterApi::SetRTC,
-             [m](unsigned short unit, unsigned char hour, unsigned char minute,
-                 unsigned char second) {
-                 m->At(unit).clock = {hour, minute, second};
-                 return 1;
-             });
+    Override(&MeterApi::SetRTC, [m](unsigned short unit, unsigned char hour, unsigned char minute,
+                                    unsigned char second) {
+        m->At(unit).clock = {hour, minute, second};
+        return 1;
+    });
     Override(&MeterApi::RequestLGC, [](unsigned short /*unit*/, char* text, int size) {
         if (text != nullptr && size > 0) {
             std::strncpy(text, "LG-3", static_cast<std::size_t>(size));
@@ -358,9 +361,8 @@ void FakeInstruments::InstallDefaults() {
     });
     Override(&MeterApi::RequestReadingNumber, [m](unsigned short unit, unsigned short* number) {
         FakeMeter& meter = m->At(unit);
-        return AnswerWhenReady(meter, [&] {
-            Write(number, static_cast<unsigned short>(meter.readPosition));
-        });
+        return AnswerWhenReady(
+            meter, [&] { Write(number, static_cast<unsigned short>(meter.readPosition)); });
     });
     Override(&MeterApi::RequestStoredReading,
              [m](unsigned short unit, unsigned short* date, unsigned short* time, float* power,

@@ -117,7 +117,7 @@ struct FakeFamily {
 // with a handler of its own signature. One instance is current at a time: the entries are
 // plain C function pointers and reach it through a static pointer.
 class FakeInstruments {
-public:
+  public:
     explicit FakeInstruments(CallLog& log);
     ~FakeInstruments();
     FakeInstruments(const FakeInstruments&) = delete;
@@ -150,7 +150,7 @@ public:
     template <typename R, typename... A>
     R Invoke(Family family, std::size_t index, A... args);
 
-private:
+  private:
     using Key = std::pair<int, std::size_t>;
     template <typename Api, typename R, typename... A>
     static std::size_t IndexOf(R (*Api::*entry)(A...));
@@ -216,12 +216,12 @@ template <typename Api, typename R, typename... A>
 std::size_t FakeInstruments::IndexOf(R (*Api::*entry)(A...)) {
     std::size_t index = 0;
     std::size_t found = static_cast<std::size_t>(-1);
-#define VARDEN_FAKE_INDEX_OF(ret, name, params)                                        \
-    if constexpr (std::is_same_v<decltype(&Api::name), decltype(entry)>) {             \
-        if (&Api::name == entry) {                                                     \
-            found = index;                                                             \
-        }                                                                              \
-    }                                                                                  \
+#define VARDEN_FAKE_INDEX_OF(ret, name, params)                            \
+    if constexpr (std::is_same_v<decltype(&Api::name), decltype(entry)>) { \
+        if (&Api::name == entry) {                                         \
+            found = index;                                                 \
+        }                                                                  \
+    }                                                                      \
     ++index;
     if constexpr (std::is_same_v<Api, LampApi>) {
         LAMP_API_ENTRIES(VARDEN_FAKE_INDEX_OF)

@@ -6,15 +6,26 @@ namespace varden::testing {
 
 FileVersionRecord MakeVersion(uint16_t major, uint16_t minor) {
     FileVersionRecord record;
-    record.words = {0xFEEF04BDu, 0x00010000u, (uint32_t{major} << 16) | minor, 0,
-                    (uint32_t{major} << 16) | minor, 0, 0x3F, 0, 0x40004, 2, 0, 0, 0};
+    record.words = {0xFEEF04BDu,
+                    0x00010000u,
+                    (uint32_t{major} << 16) | minor,
+                    0,
+                    (uint32_t{major} << 16) | minor,
+                    0,
+                    0x3F,
+                    0,
+                    0x40004,
+                    2,
+                    0,
+                    0,
+                    0};
     return record;
 }
 
 namespace {
 
 class FakeLibrary : public Library {
-public:
+  public:
     FakeLibrary(FakeInstruments& fake, Family family, std::set<std::string> missing)
         : fake_(fake), family_(family), missing_(std::move(missing)) {}
 
@@ -25,7 +36,7 @@ public:
         return fake_.Export(family_, exportName);
     }
 
-private:
+  private:
     FakeInstruments& fake_;
     Family family_;
     std::set<std::string> missing_;

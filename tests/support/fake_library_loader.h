@@ -18,7 +18,7 @@ FileVersionRecord MakeVersion(uint16_t major, uint16_t minor);
 // version, no version at all, a load error or missing exports. Calls are logged
 // ("loader.ReadVersion(VardenComm.dll)", "loader.Load(VardenComm.dll)").
 class FakeLibraryLoader : public LibraryLoader {
-public:
+  public:
     FakeLibraryLoader(CallLog& log, FakeInstruments& fake);
 
     struct FileSetup {
@@ -32,7 +32,7 @@ public:
     std::optional<FileVersionRecord> ReadVersion(const std::string& fileName) override;
     LoadResult Load(const std::string& fileName) override;
 
-private:
+  private:
     CallLog& log_;
     FakeInstruments& fake_;
 };

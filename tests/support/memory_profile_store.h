@@ -13,7 +13,7 @@ namespace varden::testing {
 // text that is a whole decimal number gives the number, as a profile file read back does.
 // Writes and deletions are logged ("profile.WriteInt(Filters,NumFilters,3)").
 class MemoryProfileStore : public ProfileStore {
-public:
+  public:
     explicit MemoryProfileStore(CallLog& log) : log_(log) {}
 
     using Value = std::variant<long long, std::string>;
@@ -27,7 +27,7 @@ public:
                      const std::string& value) override;
     void DeleteValue(const std::string& section, const std::string& key) override;
 
-private:
+  private:
     const Value* Find(const std::string& section, const std::string& key) const;
     CallLog& log_;
 };

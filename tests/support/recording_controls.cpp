@@ -29,7 +29,8 @@ uint8_t RecordingTabPanel::ShowWavelength(uint16_t nanometres) {
     return 0;
 }
 
-uint8_t RecordingTabPanel::ShowFavouriteWavelengths(uint16_t slot0, uint16_t slot1, uint16_t slot2, uint16_t slot3, uint16_t slot4) {
+uint8_t RecordingTabPanel::ShowFavouriteWavelengths(uint16_t slot0, uint16_t slot1, uint16_t slot2,
+                                                    uint16_t slot3, uint16_t slot4) {
     log_.Add(Call("tab.ShowFavouriteWavelengths", slot0, slot1, slot2, slot3, slot4));
     return 0;
 }
@@ -109,7 +110,8 @@ uint8_t RecordingTabPanel::ShowOprCalDueDate(uint8_t field1, uint8_t field2, uin
     return 0;
 }
 
-uint8_t RecordingTabPanel::ShowMeterDateTime(uint8_t date1, uint8_t date2, uint8_t date3, uint8_t time1, uint8_t time2, uint8_t time3) {
+uint8_t RecordingTabPanel::ShowMeterDateTime(uint8_t date1, uint8_t date2, uint8_t date3,
+                                             uint8_t time1, uint8_t time2, uint8_t time3) {
     log_.Add(Call("tab.ShowMeterDateTime", date1, date2, date3, time1, time2, time3));
     return 0;
 }
@@ -179,7 +181,8 @@ uint8_t RecordingButtonPanel::SetPanelState(uint8_t state) {
     return 0;
 }
 
-void RecordingButtonPanel::SetOutputReadout(uint8_t percentage, uint16_t rawPower, uint8_t calibrationHours, uint16_t powerFactor) {
+void RecordingButtonPanel::SetOutputReadout(uint8_t percentage, uint16_t rawPower,
+                                            uint8_t calibrationHours, uint16_t powerFactor) {
     log_.Add(Call("buttons.SetOutputReadout", percentage, rawPower, calibrationHours, powerFactor));
 }
 

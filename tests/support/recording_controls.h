@@ -17,7 +17,7 @@ namespace varden::testing {
 // give back: the axis lists, the intensity axis, the snapshot cells, the data-log rows and the
 // sampling interval. SelectPage raises event 1 through `raiseEvent` when one is connected.
 class RecordingTabPanel : public CVardentabsctrl1 {
-public:
+  public:
     explicit RecordingTabPanel(CallLog& log) : log_(log) {}
 
     // Connect to the controller: [&](int e, uint32_t a, uint32_t b, uint32_t c) {
@@ -51,8 +51,8 @@ public:
     uint8_t ShowPower(float milliwatts) override;
     uint8_t ShowReference(float milliwatts) override;
     uint8_t ShowWavelength(uint16_t nanometres) override;
-    uint8_t ShowFavouriteWavelengths(uint16_t slot0, uint16_t slot1, uint16_t slot2,
-                                     uint16_t slot3, uint16_t slot4) override;
+    uint8_t ShowFavouriteWavelengths(uint16_t slot0, uint16_t slot1, uint16_t slot2, uint16_t slot3,
+                                     uint16_t slot4) override;
     uint8_t ShowSerialNumber(int16_t serial) override;
     uint8_t ShowContrast(int16_t contrast) override;
     uint8_t ShowMeterVersion(int16_t version) override;
@@ -96,7 +96,7 @@ public:
     uint8_t GetCapturePoint(uint16_t wavelengthIndex, uint16_t magnificationIndex, uint16_t row,
                             float* watts) override;
 
-private:
+  private:
     // The row a capture point of `level` lands in, from the intensity axis.
     int RowOfLevel(int level) const;
 
@@ -105,7 +105,7 @@ private:
 
 // A button panel that logs every operation ("buttons.SetLampState(2)").
 class RecordingButtonPanel : public CovataButtons {
-public:
+  public:
     explicit RecordingButtonPanel(CallLog& log) : log_(log) {}
 
     uint8_t SetUnitStatus6State(uint8_t state) override;
@@ -122,13 +122,13 @@ public:
     uint8_t SetTemperatureLevel(uint8_t level) override;
     uint8_t SetPanelState(uint8_t state) override;
 
-private:
+  private:
     CallLog& log_;
 };
 
 // A strip chart that logs every operation ("chart.AddXValue(0.166667)") and keeps its points.
 class RecordingStripChart : public CIstripchartx1 {
-public:
+  public:
     explicit RecordingStripChart(CallLog& log) : log_(log) {}
 
     struct Point {
@@ -145,7 +145,7 @@ public:
     void SetYValue(int32_t channel, int32_t index, double y) override;
     void SetYAxisTitle(const std::string& title) override;
 
-private:
+  private:
     CallLog& log_;
 };
 

@@ -76,17 +76,27 @@ DialogResult ScriptedShell::Run(const char* name, Dialog& dialog) {
     return result;
 }
 
-DialogResult ScriptedShell::RunModal(CIrisDialog& dialog) { return Run("CIrisDialog", dialog); }
-DialogResult ScriptedShell::RunModal(OVProperties& dialog) { return Run("OVProperties", dialog); }
-DialogResult ScriptedShell::RunModal(CEventEntry& dialog) { return Run("CEventEntry", dialog); }
+DialogResult ScriptedShell::RunModal(CIrisDialog& dialog) {
+    return Run("CIrisDialog", dialog);
+}
+DialogResult ScriptedShell::RunModal(OVProperties& dialog) {
+    return Run("OVProperties", dialog);
+}
+DialogResult ScriptedShell::RunModal(CEventEntry& dialog) {
+    return Run("CEventEntry", dialog);
+}
 DialogResult ScriptedShell::RunModal(CDataCapEntry& dialog) {
     return Run("CDataCapEntry", dialog);
 }
-DialogResult ScriptedShell::RunModal(CDataCapInc& dialog) { return Run("CDataCapInc", dialog); }
+DialogResult ScriptedShell::RunModal(CDataCapInc& dialog) {
+    return Run("CDataCapInc", dialog);
+}
 DialogResult ScriptedShell::RunModal(CMagAndFilSelection& dialog) {
     return Run("CMagAndFilSelection", dialog);
 }
-DialogResult ScriptedShell::RunModal(CAboutDlg& dialog) { return Run("CAboutDlg", dialog); }
+DialogResult ScriptedShell::RunModal(CAboutDlg& dialog) {
+    return Run("CAboutDlg", dialog);
+}
 
 std::optional<std::string> ScriptedShell::AskSaveFileName() {
     OpenPrompt("shell.AskSaveFileName()");
@@ -104,9 +114,13 @@ void ScriptedShell::EnableMenuCommand(int commandId, bool enabled) {
     menuEnabled[commandId] = enabled;
 }
 
-bool ScriptedShell::HasSystemMenu() { return hasSystemMenu; }
+bool ScriptedShell::HasSystemMenu() {
+    return hasSystemMenu;
+}
 
-void ScriptedShell::AppendSystemMenuSeparator() { log_.Add("shell.AppendSystemMenuSeparator()"); }
+void ScriptedShell::AppendSystemMenuSeparator() {
+    log_.Add("shell.AppendSystemMenuSeparator()");
+}
 
 void ScriptedShell::AppendSystemMenuEntry(int commandId, const std::string& text) {
     log_.Add(Call("shell.AppendSystemMenuEntry", commandId, text));
@@ -116,7 +130,9 @@ std::string ScriptedShell::LoadStringResource(int resourceId) {
     return resourceId == 101 ? aboutString : std::string();
 }
 
-void ScriptedShell::SetWindowIcon() { log_.Add("shell.SetWindowIcon()"); }
+void ScriptedShell::SetWindowIcon() {
+    log_.Add("shell.SetWindowIcon()");
+}
 
 void ScriptedShell::SetWindowTitle(const std::string& title) {
     log_.Add(Call("shell.SetWindowTitle", title));
@@ -161,8 +177,12 @@ int ScriptedShell::CaptionHeight() {
     }
     return captionHeight;
 }
-int ScriptedShell::MenuBarHeight() { return menuBarHeight; }
-Rect ScriptedShell::WindowRect() { return windowRect; }
+int ScriptedShell::MenuBarHeight() {
+    return menuBarHeight;
+}
+Rect ScriptedShell::WindowRect() {
+    return windowRect;
+}
 
 void ScriptedShell::SetWindowSize(int width, int height) {
     log_.Add(Call("shell.SetWindowSize", width, height));
@@ -170,9 +190,13 @@ void ScriptedShell::SetWindowSize(int width, int height) {
     windowRect.bottom = windowRect.top + height;
 }
 
-Rect ScriptedShell::ClientRect() { return Rect{0, 0, windowRect.Width() - 6, windowRect.Height()}; }
+Rect ScriptedShell::ClientRect() {
+    return Rect{0, 0, windowRect.Width() - 6, windowRect.Height()};
+}
 
-Rect ScriptedShell::ChildRect(ChildWindow child) { return childRects[child]; }
+Rect ScriptedShell::ChildRect(ChildWindow child) {
+    return childRects[child];
+}
 
 void ScriptedShell::MoveChild(ChildWindow child, const Rect& rect, bool repaint) {
     log_.Add(Call("shell.MoveChild", ChildName(child), RectText(rect), repaint));
@@ -196,8 +220,12 @@ std::optional<Size> ScriptedShell::LoadBitmap(int resourceId) {
     return found->second;
 }
 
-void ScriptedShell::InvalidateAll() { log_.Add("shell.InvalidateAll()"); }
+void ScriptedShell::InvalidateAll() {
+    log_.Add("shell.InvalidateAll()");
+}
 
-void ScriptedShell::RepaintBackground() { log_.Add("shell.RepaintBackground()"); }
+void ScriptedShell::RepaintBackground() {
+    log_.Add("shell.RepaintBackground()");
+}
 
 }  // namespace varden::testing

@@ -22,7 +22,7 @@ namespace varden::testing {
 // uses it to run poll ticks, advance the clock or change the instruments, as the timer does
 // behind a real modal prompt.
 class ScriptedShell : public Shell {
-public:
+  public:
     explicit ScriptedShell(CallLog& log) : log_(log) {}
 
     // ---- scripting ----
@@ -57,8 +57,8 @@ public:
     Rect windowRect{0, 0, 376, 340 + 32};
     std::map<ChildWindow, Rect> childRects{{ChildWindow::ButtonPanel, {0, 0, 370, 81}}};
     std::map<ChildWindow, bool> childVisible;
-    std::map<int, Size> bitmaps{{129, {370, 193}}, {131, {370, 10}}, {132, {15, 10}},
-                                {133, {15, 10}}};
+    std::map<int, Size> bitmaps{
+        {129, {370, 193}}, {131, {370, 10}}, {132, {15, 10}}, {133, {15, 10}}};
     int timerPeriod = 0;
 
     // ---- Shell ----
@@ -97,7 +97,7 @@ public:
     void InvalidateAll() override;
     void RepaintBackground() override;
 
-private:
+  private:
     template <typename Dialog>
     DialogResult Run(const char* name, Dialog& dialog);
     void OpenPrompt(const std::string& entry);

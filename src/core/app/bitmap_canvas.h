@@ -4,7 +4,7 @@ namespace varden {
 
 // Where the background drawing goes: the window's erase step and bitmap copies.
 class BitmapCanvas {
-public:
+  public:
     virtual ~BitmapCanvas() = default;
     // Fills the client area with the dialog background colour; returns whether it did.
     virtual bool FillBackground() = 0;

@@ -4,7 +4,9 @@
 
 namespace varden {
 
-void CVardenControlPanelDlg::OnTimer(int /*timerId*/) { OnPollTick(); }
+void CVardenControlPanelDlg::OnTimer(int /*timerId*/) {
+    OnPollTick();
+}
 
 void CVardenControlPanelDlg::OnMenuCommand(int commandId) {
     switch (commandId) {

@@ -9,7 +9,9 @@ namespace {
 MenuEntry Command(int id, const char* text) {
     return MenuEntry{MenuEntry::Kind::Command, id, text, {}};
 }
-MenuEntry Separator() { return MenuEntry{MenuEntry::Kind::Separator, 0, {}, {}}; }
+MenuEntry Separator() {
+    return MenuEntry{MenuEntry::Kind::Separator, 0, {}, {}};
+}
 MenuEntry Popup(const char* text, std::vector<MenuEntry> entries) {
     return MenuEntry{MenuEntry::Kind::Popup, 0, text, std::move(entries)};
 }
@@ -61,6 +63,8 @@ const std::vector<MenuEntry>& MainMenuLayout() {
     return layout;
 }
 
-std::string MenuCommandText(int commandId) { return FindText(MainMenuLayout(), commandId); }
+std::string MenuCommandText(int commandId) {
+    return FindText(MainMenuLayout(), commandId);
+}
 
 }  // namespace varden

@@ -62,8 +62,7 @@ void CVardenControlPanelDlg::OnLButtonDown(int x, int y) {
             tabSectionShown = false;
             ApplyLayout(true);
             break;
-        case HeaderClick::None:
-            break;
+        case HeaderClick::None: break;
     }
     shell.ShowChild(ChildWindow::StatusBar, sourceSectionShown);
 }

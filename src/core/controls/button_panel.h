@@ -8,13 +8,13 @@ namespace varden {
 // operation takes one byte; 4 means that no source is connected. Initially the hours readout
 // shows "Lamp Hours: 0".
 class CovataButtons {
-public:
+  public:
     virtual ~CovataButtons() = default;
 
-    virtual uint8_t SetUnitStatus6State(uint8_t state) = 0;   // 3
-    virtual uint8_t SetCalibrationState(uint8_t state) = 0;   // 4
-    virtual uint8_t SetFeedbackState(uint8_t state) = 0;      // 5
-    virtual uint8_t SetHoursLevel(uint8_t level) = 0;         // 6
+    virtual uint8_t SetUnitStatus6State(uint8_t state) = 0;  // 3
+    virtual uint8_t SetCalibrationState(uint8_t state) = 0;  // 4
+    virtual uint8_t SetFeedbackState(uint8_t state) = 0;     // 5
+    virtual uint8_t SetHoursLevel(uint8_t level) = 0;        // 6
     virtual void SetOutputReadout(uint8_t percentage, uint16_t rawPower, uint8_t calibrationHours,
                                   uint16_t powerFactor) = 0;  // 7
     virtual void SetHoursReadout(uint16_t hours) = 0;         // 8

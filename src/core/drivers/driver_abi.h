@@ -29,23 +29,23 @@ extern "C" {
  * fill a field to its end without the zero; readers must stop at the field's end).
  */
 typedef struct OvataDeviceInfo {
-    char serialNumber[64];      /* offset 0 */
-    char description[64];       /* offset 64 */
-    char manufacturer[32];      /* offset 128 */
-    char manufacturerId[16];    /* offset 160 */
-    char deviceName[64];        /* offset 176 */
-    unsigned short maxPower;    /* offset 240 */
-    unsigned short plugAndPlay; /* offset 242 */
-    unsigned short selfPowered; /* offset 244 */
-    unsigned short remoteWakeup;/* offset 246 */
-    unsigned char revision4;    /* offset 248 */
-    unsigned char isoIn;        /* offset 249 */
-    unsigned char isoOut;       /* offset 250 */
-    unsigned char reserved1[3]; /* offset 251 */
-    unsigned short usbVersion;  /* offset 254 */
-    unsigned char reserved2[8]; /* offset 256 */
-    unsigned int correctPackets;/* offset 264 */
-    unsigned int errorPackets;  /* offset 268 */
+    char serialNumber[64];       /* offset 0 */
+    char description[64];        /* offset 64 */
+    char manufacturer[32];       /* offset 128 */
+    char manufacturerId[16];     /* offset 160 */
+    char deviceName[64];         /* offset 176 */
+    unsigned short maxPower;     /* offset 240 */
+    unsigned short plugAndPlay;  /* offset 242 */
+    unsigned short selfPowered;  /* offset 244 */
+    unsigned short remoteWakeup; /* offset 246 */
+    unsigned char revision4;     /* offset 248 */
+    unsigned char isoIn;         /* offset 249 */
+    unsigned char isoOut;        /* offset 250 */
+    unsigned char reserved1[3];  /* offset 251 */
+    unsigned short usbVersion;   /* offset 254 */
+    unsigned char reserved2[8];  /* offset 256 */
+    unsigned int correctPackets; /* offset 264 */
+    unsigned int errorPackets;   /* offset 268 */
 } OvataDeviceInfo;
 
 /* ---- Lamp source, "Orvane ovata.dll": 48 entries ---- */
@@ -77,7 +77,7 @@ typedef struct OvataDeviceInfo {
     X(int, TurnLampOn, (unsigned short unit))                                                     \
     X(int, ClearAlarm, (unsigned short unit))                                                     \
     X(int, LockFrontPanel, (unsigned short unit))                                                 \
-    X(int, ReturnADReading, (unsigned short unit, unsigned short* reading, unsigned short count))  \
+    X(int, ReturnADReading, (unsigned short unit, unsigned short* reading, unsigned short count)) \
     X(int, UnlockFrontPanel, (unsigned short unit))                                               \
     X(int, Identify, (unsigned short unit))                                                       \
     X(int, GetOutputPower, (unsigned short unit, unsigned short* power))                          \
@@ -191,37 +191,37 @@ typedef struct OvataDeviceInfo {
     X(int, GetCurrentOffsetSlope, (unsigned short unit, float* offset, float* slope))
 
 /* ---- LED source, "Tarsa-Comm.dll": 27 entries ---- */
-#define LED_API_ENTRIES(X)                                                                        \
-    X(int, GetNumDevicesConnected, (void))                                                        \
-    X(int, UpdateData, (void))                                                                    \
-    X(int, SendConnect, (unsigned short unit))                                                    \
-    X(int, SendDisConnect, (unsigned short unit))                                                 \
-    X(int, DeviceActive, (unsigned short unit))                                                   \
-    X(int, SendIdentify, (unsigned short unit))                                                   \
-    X(int, EnablePCShutterControl, (unsigned short unit))                                         \
-    X(int, GetUnitStatus,                                                                         \
-      (unsigned short unit, int* frontPanelLocked, int* lampOn, int* status3, int* shutterOpen,   \
-       int* status5, int* status6))                                                               \
-    X(int, GetUnitStatusext,                                                                      \
-      (unsigned short unit, int* feedbackOn, int* status2, int* lightGuideIn, int* identified))   \
-    X(int, GetIntensityLevel, (unsigned short unit, unsigned short* level))                       \
-    X(int, GetPercentageLevel, (unsigned short unit, unsigned short* level))                      \
-    X(int, CloseShutter, (unsigned short unit))                                                   \
-    X(int, OpenShutter, (unsigned short unit))                                                    \
-    X(int, LockFrontPanel, (unsigned short unit))                                                 \
-    X(int, UnlockFrontPanel, (unsigned short unit))                                               \
-    X(int, DisableShutterControl, (unsigned short unit))                                          \
-    X(int, GetLampHours, (unsigned short unit, unsigned short* hours))                            \
-    X(int, GetCalibrationTime, (unsigned short unit, unsigned char* hours))                       \
-    X(int, ReturnTemperatureReading,                                                              \
-      (unsigned short unit, unsigned char* temperature1, unsigned char* temperature2))            \
-    X(int, ClearCalibration, (unsigned short unit))                                               \
-    X(int, TurnCLFOff, (unsigned short unit))                                                     \
-    X(int, TurnCLFOn, (unsigned short unit))                                                      \
-    X(int, GetUnitSerialNumber, (unsigned short unit, unsigned short* serial))                    \
-    X(int, SetPercentageLevel, (unsigned short unit, unsigned short level))                       \
-    X(int, IncrementIrisSetting, (unsigned short unit))                                           \
-    X(int, DecrementIrisSetting, (unsigned short unit))                                           \
+#define LED_API_ENTRIES(X)                                                                      \
+    X(int, GetNumDevicesConnected, (void))                                                      \
+    X(int, UpdateData, (void))                                                                  \
+    X(int, SendConnect, (unsigned short unit))                                                  \
+    X(int, SendDisConnect, (unsigned short unit))                                               \
+    X(int, DeviceActive, (unsigned short unit))                                                 \
+    X(int, SendIdentify, (unsigned short unit))                                                 \
+    X(int, EnablePCShutterControl, (unsigned short unit))                                       \
+    X(int, GetUnitStatus,                                                                       \
+      (unsigned short unit, int* frontPanelLocked, int* lampOn, int* status3, int* shutterOpen, \
+       int* status5, int* status6))                                                             \
+    X(int, GetUnitStatusext,                                                                    \
+      (unsigned short unit, int* feedbackOn, int* status2, int* lightGuideIn, int* identified)) \
+    X(int, GetIntensityLevel, (unsigned short unit, unsigned short* level))                     \
+    X(int, GetPercentageLevel, (unsigned short unit, unsigned short* level))                    \
+    X(int, CloseShutter, (unsigned short unit))                                                 \
+    X(int, OpenShutter, (unsigned short unit))                                                  \
+    X(int, LockFrontPanel, (unsigned short unit))                                               \
+    X(int, UnlockFrontPanel, (unsigned short unit))                                             \
+    X(int, DisableShutterControl, (unsigned short unit))                                        \
+    X(int, GetLampHours, (unsigned short unit, unsigned short* hours))                          \
+    X(int, GetCalibrationTime, (unsigned short unit, unsigned char* hours))                     \
+    X(int, ReturnTemperatureReading,                                                            \
+      (unsigned short unit, unsigned char* temperature1, unsigned char* temperature2))          \
+    X(int, ClearCalibration, (unsigned short unit))                                             \
+    X(int, TurnCLFOff, (unsigned short unit))                                                   \
+    X(int, TurnCLFOn, (unsigned short unit))                                                    \
+    X(int, GetUnitSerialNumber, (unsigned short unit, unsigned short* serial))                  \
+    X(int, SetPercentageLevel, (unsigned short unit, unsigned short level))                     \
+    X(int, IncrementIrisSetting, (unsigned short unit))                                         \
+    X(int, DecrementIrisSetting, (unsigned short unit))                                         \
     X(int, DisconnectPC, (unsigned short unit))
 
 /*

@@ -4,7 +4,7 @@
 
 namespace varden {
 
-#define VARDEN_BIND_ENTRY(ret, name, params)                                      \
+#define VARDEN_BIND_ENTRY(ret, name, params)                                    \
     table.name = reinterpret_cast<decltype(table.name)>(library.Symbol(#name)); \
     allFound = allFound && table.name != nullptr;
 

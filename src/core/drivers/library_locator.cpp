@@ -12,8 +12,13 @@ namespace {
 
 // The dynamic loader's own default folders on Debian and most other distributions.
 const char* const kSystemFolders[] = {
-    "/lib/x86_64-linux-gnu", "/usr/lib/x86_64-linux-gnu", "/lib64", "/usr/lib64",
-    "/lib", "/usr/lib", "/usr/local/lib",
+    "/lib/x86_64-linux-gnu",
+    "/usr/lib/x86_64-linux-gnu",
+    "/lib64",
+    "/usr/lib64",
+    "/lib",
+    "/usr/lib",
+    "/usr/local/lib",
 };
 
 void AppendPathList(const char* list, std::vector<std::string>& folders) {

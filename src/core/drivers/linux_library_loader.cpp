@@ -11,11 +11,11 @@ namespace {
 
 // A library stays loaded for the life of the process: the handle is never closed.
 class DlLibrary : public Library {
-public:
+  public:
     explicit DlLibrary(void* handle) : handle_(handle) {}
     void* Symbol(const char* exportName) override { return dlsym(handle_, exportName); }
 
-private:
+  private:
     void* handle_;
 };
 
@@ -35,9 +35,10 @@ long LoadErrorCode(const std::string& loaderMessage) {
     if (Contains(loaderMessage, "Permission denied")) {
         return kLoadErrorAccessDenied;
     }
-    if (Contains(loaderMessage, "invalid ELF header") || Contains(loaderMessage, "file too short") ||
-        Contains(loaderMessage, "wrong ELF class") || Contains(loaderMessage, "ELF load command") ||
-        Contains(loaderMessage, "ELF file") || Contains(loaderMessage, "ET_DYN")) {
+    if (Contains(loaderMessage, "invalid ELF header") ||
+        Contains(loaderMessage, "file too short") || Contains(loaderMessage, "wrong ELF class") ||
+        Contains(loaderMessage, "ELF load command") || Contains(loaderMessage, "ELF file") ||
+        Contains(loaderMessage, "ET_DYN")) {
         return kLoadErrorBadFormat;
     }
     return kLoadErrorOther;

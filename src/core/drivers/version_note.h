@@ -30,20 +30,19 @@ struct DriverFileVersionNote {
  * (most, least significant), product version (most, least significant), flags mask, flags,
  * OS, type, subtype, date (most, least significant). OS 0x40004 and type 2 say "a library
  * for a 32-bit Windows-style system", kept as the files of the instrument maker carry them. */
-#define DRIVER_FILE_VERSION_NOTE(major, minor, patch, build)                                    \
-    {                                                                                           \
-        12u, FILE_VERSION_RECORD_SIZE, FILE_VERSION_NOTE_TYPE, FILE_VERSION_NOTE_OWNER,         \
-        {                                                                                       \
-            FILE_VERSION_SIGNATURE, 0x00010000u, ((uint32_t)(major) << 16) | (uint32_t)(minor), \
-                ((uint32_t)(patch) << 16) | (uint32_t)(build),                                  \
-                ((uint32_t)(major) << 16) | (uint32_t)(minor),                                  \
-                ((uint32_t)(patch) << 16) | (uint32_t)(build), 0x3Fu, 0u, 0x40004u, 2u, 0u, 0u, \
-                0u                                                                              \
-        }                                                                                       \
+#define DRIVER_FILE_VERSION_NOTE(major, minor, patch, build)                                       \
+    {                                                                                              \
+        12u, FILE_VERSION_RECORD_SIZE, FILE_VERSION_NOTE_TYPE, FILE_VERSION_NOTE_OWNER, {          \
+            FILE_VERSION_SIGNATURE, 0x00010000u, ((uint32_t)(major) << 16) | (uint32_t)(minor),    \
+                ((uint32_t)(patch) << 16) | (uint32_t)(build),                                     \
+                ((uint32_t)(major) << 16) | (uint32_t)(minor),                                     \
+                ((uint32_t)(patch) << 16) | (uint32_t)(build), 0x3Fu, 0u, 0x40004u, 2u, 0u, 0u, 0u \
+        }                                                                                          \
     }
 
-#define DRIVER_FILE_VERSION(major, minor)                                                      \
-    __attribute__((section(FILE_VERSION_NOTE_SECTION), used, aligned(4))) static const struct \
-        DriverFileVersionNote driverFileVersionNote = DRIVER_FILE_VERSION_NOTE(major, minor, 0, 0)
+#define DRIVER_FILE_VERSION(major, minor)                                                         \
+    __attribute__((section(FILE_VERSION_NOTE_SECTION), used,                                      \
+                   aligned(4))) static const struct DriverFileVersionNote driverFileVersionNote = \
+        DRIVER_FILE_VERSION_NOTE(major, minor, 0, 0)
 
 #endif /* VARDEN_VERSION_NOTE_H */

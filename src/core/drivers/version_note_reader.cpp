@@ -15,7 +15,7 @@ namespace {
 
 // Closes the descriptor and ends libelf's view of the file on every path.
 class ElfFile {
-public:
+  public:
     explicit ElfFile(const std::string& path) : fd_(open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
         if (fd_ >= 0 && elf_version(EV_CURRENT) != EV_NONE) {
             elf_ = elf_begin(fd_, ELF_C_READ, nullptr);
@@ -34,7 +34,7 @@ public:
 
     Elf* get() const { return elf_ != nullptr && elf_kind(elf_) == ELF_K_ELF ? elf_ : nullptr; }
 
-private:
+  private:
     int fd_ = -1;
     Elf* elf_ = nullptr;
 };
@@ -68,8 +68,7 @@ std::optional<FileVersionRecord> ReadVersionNote(const std::string& path) {
     Elf_Scn* section = nullptr;
     while ((section = elf_nextscn(elf, section)) != nullptr) {
         GElf_Shdr sectionHeader;
-        if (gelf_getshdr(section, &sectionHeader) == nullptr ||
-            sectionHeader.sh_type != SHT_NOTE) {
+        if (gelf_getshdr(section, &sectionHeader) == nullptr || sectionHeader.sh_type != SHT_NOTE) {
             continue;
         }
         Elf_Data* data = elf_getdata(section, nullptr);
@@ -80,8 +79,7 @@ std::optional<FileVersionRecord> ReadVersionNote(const std::string& path) {
         std::size_t offset = 0;
         std::size_t nameOffset = 0;
         std::size_t descriptorOffset = 0;
-        while ((offset = gelf_getnote(data, offset, &header, &nameOffset, &descriptorOffset)) >
-               0) {
+        while ((offset = gelf_getnote(data, offset, &header, &nameOffset, &descriptorOffset)) > 0) {
             const char* name = static_cast<const char*>(data->d_buf) + nameOffset;
             const std::size_t ownerSize = sizeof(FILE_VERSION_NOTE_OWNER);
             if (header.n_namesz != ownerSize ||

@@ -16,7 +16,7 @@ struct LocalTime {
 
 // The workstation's calendar clock and the pause the instruments need between commands.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     // Calendar time in whole seconds since the epoch.
     virtual int64_t Now() = 0;

@@ -11,7 +11,7 @@ namespace varden {
 
 // A loaded driver library. Symbols are looked up by export name.
 class Library {
-public:
+  public:
     virtual ~Library() = default;
     // The address of the export, or null when the library has no such export.
     virtual void* Symbol(const char* exportName) = 0;
@@ -27,7 +27,7 @@ struct LoadResult {
 // Finds, versions and loads driver libraries by file name. The version is read from the same
 // file that the load then opens.
 class LibraryLoader {
-public:
+  public:
     virtual ~LibraryLoader() = default;
     // The fixed file-information record of the named library, or nothing when the file is not
     // found or carries no usable version record.

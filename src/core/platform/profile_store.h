@@ -9,7 +9,7 @@ namespace varden {
 // user can edit, so a read says "missing" for a value that is absent or not of the asked type;
 // callers apply their own defaults and range checks.
 class ProfileStore {
-public:
+  public:
     virtual ~ProfileStore() = default;
     virtual std::optional<long long> ReadInt(const std::string& section,
                                              const std::string& key) = 0;

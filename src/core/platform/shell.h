@@ -27,7 +27,7 @@ enum class ChildWindow { ButtonPanel, TabPanel, StripChart, StatusBar };
 // window operations of the layout. Every prompt is modal and keeps the poll timer running, so
 // the logic must read its state afresh after each call that can show something.
 class Shell {
-public:
+  public:
     virtual ~Shell() = default;
 
     // --- Prompts ---

@@ -6,7 +6,9 @@
 
 namespace varden {
 
-int64_t SystemClock::Now() { return static_cast<int64_t>(std::time(nullptr)); }
+int64_t SystemClock::Now() {
+    return static_cast<int64_t>(std::time(nullptr));
+}
 
 LocalTime SystemClock::ToLocalTime(int64_t seconds) {
     std::time_t t = static_cast<std::time_t>(seconds);

@@ -56,7 +56,7 @@ void FormatPercent(uint32_t percent, std::string& text) {
 
 void FormatOutputPower(uint32_t factorAndRaw, std::string& text) {
     text = OutputPowerPaneText(static_cast<uint16_t>(factorAndRaw & 0xFFFF),
-                           static_cast<uint16_t>(factorAndRaw >> 16));
+                               static_cast<uint16_t>(factorAndRaw >> 16));
 }
 
 // The lamp indicator is dark while status value 5 is 0; otherwise it shows off or on.

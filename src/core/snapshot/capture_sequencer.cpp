@@ -63,9 +63,7 @@ std::optional<int> NextCaptureLevel(int level, uint16_t axisWord) {
 
 void DriveSourceToLevel(CVardenControlPanelDlg& dlg, uint8_t level) {
     switch (ActiveSource(dlg)) {
-        case LightSource::Lamp:
-            dlg.lampApi.SetPercentageLevel(dlg.lampDevice, level);
-            break;
+        case LightSource::Lamp: dlg.lampApi.SetPercentageLevel(dlg.lampDevice, level); break;
         case LightSource::Led:
             if (level == 0) {
                 dlg.ledApi.CloseShutter(dlg.ledDevice);
@@ -77,8 +75,7 @@ void DriveSourceToLevel(CVardenControlPanelDlg& dlg, uint8_t level) {
                 dlg.ledApi.SetPercentageLevel(dlg.ledDevice, level);
             }
             break;
-        case LightSource::None:
-            break;
+        case LightSource::None: break;
     }
 }
 
@@ -100,8 +97,7 @@ void FinishCapture(CVardenControlPanelDlg& dlg) {
             dlg.ledApi.SetPercentageLevel(dlg.ledDevice, kLedLowestLevel);
             dlg.ledApi.DisableShutterControl(dlg.ledDevice);
             break;
-        case LightSource::None:
-            break;
+        case LightSource::None: break;
     }
     UnlockCaptureCommands(dlg);
 }
@@ -169,8 +165,7 @@ void CVardenControlPanelDlg::OnAutoCapture() {
             ledApi.SendConnect(ledDevice);
             ledApi.OpenShutter(ledDevice);
             break;
-        case LightSource::None:
-            break;
+        case LightSource::None: break;
     }
 }
 

@@ -22,14 +22,9 @@ inline LightSource ActiveSource(CVardenControlPanelDlg& dlg) {
 template <typename Command>
 void OnActiveSource(CVardenControlPanelDlg& dlg, Command command) {
     switch (ActiveSource(dlg)) {
-        case LightSource::Lamp:
-            command(dlg.lampApi, dlg.lampDevice);
-            break;
-        case LightSource::Led:
-            command(dlg.ledApi, dlg.ledDevice);
-            break;
-        case LightSource::None:
-            break;
+        case LightSource::Lamp: command(dlg.lampApi, dlg.lampDevice); break;
+        case LightSource::Led: command(dlg.ledApi, dlg.ledDevice); break;
+        case LightSource::None: break;
     }
 }
 

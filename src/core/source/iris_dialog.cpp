@@ -20,12 +20,9 @@ struct PowerScale {
 
 PowerScale ScaleFor(uint16_t powerFactor) {
     switch (powerFactor) {
-        case 10000:
-            return {1000.0, 0.0005, "mW"};
-        case 1000:
-            return {100.0, 0.005, "mW"};
-        default:
-            return {10000.0, 0.00005, "W"};
+        case 10000: return {1000.0, 0.0005, "mW"};
+        case 1000: return {100.0, 0.005, "mW"};
+        default: return {10000.0, 0.00005, "W"};
     }
 }
 
@@ -34,12 +31,8 @@ PowerScale ScaleFor(uint16_t powerFactor) {
 std::string DisplayPower(uint16_t power, uint16_t powerFactor) {
     char text[16];
     switch (powerFactor) {
-        case 10000:
-            std::snprintf(text, sizeof text, "%d.%03d", power / 1000, power % 1000);
-            break;
-        case 1000:
-            std::snprintf(text, sizeof text, "%d.%02d", power / 100, power % 100);
-            break;
+        case 10000: std::snprintf(text, sizeof text, "%d.%03d", power / 1000, power % 1000); break;
+        case 1000: std::snprintf(text, sizeof text, "%d.%02d", power / 100, power % 100); break;
         default:
             std::snprintf(text, sizeof text, "%d.%02d", power / 10000, (power % 10000) / 100);
             break;
@@ -50,12 +43,9 @@ std::string DisplayPower(uint16_t power, uint16_t powerFactor) {
 // The largest power m_power can hold, written with every decimal of the scale.
 std::string LargestPower(uint16_t powerFactor) {
     switch (powerFactor) {
-        case 10000:
-            return "65.535";
-        case 1000:
-            return "655.35";
-        default:
-            return "6.5535";
+        case 10000: return "65.535";
+        case 1000: return "655.35";
+        default: return "6.5535";
     }
 }
 

@@ -37,9 +37,7 @@ void CVardenControlPanelDlg::OnPageSelected(uint8_t page) {
 
 void CVardenControlPanelDlg::OnStabilityCommand(uint8_t action) {
     switch (action) {
-        case 0:
-            StartRecording();
-            break;
+        case 0: StartRecording(); break;
         case 1:
             if (recording) {
                 recording = false;  // pause: the page keeps its controls
@@ -60,8 +58,7 @@ void CVardenControlPanelDlg::OnStabilityCommand(uint8_t action) {
                 StopRecording();
             }
             break;
-        default:
-            break;
+        default: break;
     }
 }
 

@@ -29,9 +29,9 @@ int RunControlPanelApp(int argc, char** argv) {
     SystemClock clock;
     LinuxLibraryLoader loader;
     {
-        CVardenControlPanelDlg controller(ControlPanelEnvironment{
-            shell, profile, clock, loader, window.TabPanel(), window.ButtonPanel(),
-            window.StripChart()});
+        CVardenControlPanelDlg controller(
+            ControlPanelEnvironment{shell, profile, clock, loader, window.TabPanel(),
+                                    window.ButtonPanel(), window.StripChart()});
         window.AttachController(&controller);
         TerminationSignals termination;
         QObject::connect(&termination, &TerminationSignals::TerminationRequested, &window,

@@ -48,18 +48,12 @@ QVariant DataLogModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     switch (index.column()) {
-        case kIndexColumn:
-            return QString::number(row->index);
-        case kTimeColumn:
-            return FromBytes(row->timeStamp);
-        case kPowerColumn:
-            return QString::number(static_cast<double>(row->power), 'f', 3);
-        case kInputColumn:
-            return QString::number(row->input);
-        case kSerialColumn:
-            return QString::number(row->serial);
-        default:
-            return {};
+        case kIndexColumn: return QString::number(row->index);
+        case kTimeColumn: return FromBytes(row->timeStamp);
+        case kPowerColumn: return QString::number(static_cast<double>(row->power), 'f', 3);
+        case kInputColumn: return QString::number(row->input);
+        case kSerialColumn: return QString::number(row->serial);
+        default: return {};
     }
 }
 
@@ -69,32 +63,21 @@ QVariant DataLogModel::headerData(int section, Qt::Orientation orientation, int 
     }
     if (role == Qt::DisplayRole) {
         switch (section) {
-            case kIndexColumn:
-                return tr("#");
-            case kTimeColumn:
-                return tr("Time stamp");
-            case kPowerColumn:
-                return tr("Power mW");
-            case kInputColumn:
-                return tr("Input");
-            case kSerialColumn:
-                return tr("Serial");
-            default:
-                return {};
+            case kIndexColumn: return tr("#");
+            case kTimeColumn: return tr("Time stamp");
+            case kPowerColumn: return tr("Power mW");
+            case kInputColumn: return tr("Input");
+            case kSerialColumn: return tr("Serial");
+            default: return {};
         }
     }
     if (role == Qt::ToolTipRole) {
         switch (section) {
-            case kIndexColumn:
-                return tr("Row index of the reading");
-            case kPowerColumn:
-                return tr("Power in mW");
-            case kInputColumn:
-                return tr("Input of the meter the reading was taken on");
-            case kSerialColumn:
-                return tr("Serial number delivered with the reading");
-            default:
-                return {};
+            case kIndexColumn: return tr("Row index of the reading");
+            case kPowerColumn: return tr("Power in mW");
+            case kInputColumn: return tr("Input of the meter the reading was taken on");
+            case kSerialColumn: return tr("Serial number delivered with the reading");
+            default: return {};
         }
     }
     return {};

@@ -13,20 +13,13 @@ constexpr int kLedGap = 4;
 
 QColor ToneColour(LedTone tone) {
     switch (tone) {
-        case LedTone::None:
-            return QColor(0, 0, 0, 0);
-        case LedTone::Off:
-            return QColor(0x8a, 0x93, 0x9c);
-        case LedTone::Green:
-            return QColor(0x2e, 0xb8, 0x4f);
-        case LedTone::Amber:
-            return QColor(0xf0, 0x9a, 0x1a);
-        case LedTone::Red:
-            return QColor(0xe0, 0x35, 0x2b);
-        case LedTone::Lamp:
-            return QColor(0xff, 0xd2, 0x1f);
-        case LedTone::Blue:
-            return QColor(0x2f, 0x7f, 0xe0);
+        case LedTone::None: return QColor(0, 0, 0, 0);
+        case LedTone::Off: return QColor(0x8a, 0x93, 0x9c);
+        case LedTone::Green: return QColor(0x2e, 0xb8, 0x4f);
+        case LedTone::Amber: return QColor(0xf0, 0x9a, 0x1a);
+        case LedTone::Red: return QColor(0xe0, 0x35, 0x2b);
+        case LedTone::Lamp: return QColor(0xff, 0xd2, 0x1f);
+        case LedTone::Blue: return QColor(0x2f, 0x7f, 0xe0);
     }
     return {};
 }

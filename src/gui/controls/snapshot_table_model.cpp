@@ -117,8 +117,7 @@ QVariant SnapshotTableModel::data(const QModelIndex& index, int role) const {
             // Three decimals, as the snapshot file has them.
             return noReading ? kNoValue
                              : QString::number(static_cast<double>(*point) * 1000.0, 'f', 3);
-        case Qt::TextAlignmentRole:
-            return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+        case Qt::TextAlignmentRole: return QVariant(Qt::AlignRight | Qt::AlignVCenter);
         case Qt::BackgroundRole:
             return IsCaptureColumn(index.column()) ? QVariant(QBrush(QColor(0xdd, 0xeb, 0xfa)))
                                                    : QVariant();
@@ -134,8 +133,7 @@ QVariant SnapshotTableModel::data(const QModelIndex& index, int role) const {
                                              : MilliwattText(static_cast<double>(*point) * 1000.0);
             return QStringLiteral("%1: %2").arg(where, what);
         }
-        default:
-            return {};
+        default: return {};
     }
 }
 

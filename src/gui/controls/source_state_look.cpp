@@ -28,16 +28,11 @@ StateLook OnOff(uint8_t state, StateLook off, StateLook on) {
 
 StateLook Level(uint8_t level, const char* normal, const char* raised, const char* high) {
     switch (level) {
-        case 0:
-            return {LedTone::Green, Tr(normal)};
-        case 1:
-            return {LedTone::Amber, Tr(raised)};
-        case 2:
-            return {LedTone::Red, Tr(high)};
-        case kNoSourceState:
-            return NoSource();
-        default:
-            return Unknown(level);
+        case 0: return {LedTone::Green, Tr(normal)};
+        case 1: return {LedTone::Amber, Tr(raised)};
+        case 2: return {LedTone::Red, Tr(high)};
+        case kNoSourceState: return NoSource();
+        default: return Unknown(level);
     }
 }
 
@@ -45,16 +40,11 @@ StateLook Level(uint8_t level, const char* normal, const char* raised, const cha
 
 StateLook LampLook(uint8_t state) {
     switch (state) {
-        case 0:
-            return {LedTone::Blue, Tr("standby")};
-        case 1:
-            return {LedTone::Off, Tr("off")};
-        case 2:
-            return {LedTone::Lamp, Tr("on")};
-        case kNoSourceState:
-            return NoSource();
-        default:
-            return Unknown(state);
+        case 0: return {LedTone::Blue, Tr("standby")};
+        case 1: return {LedTone::Off, Tr("off")};
+        case 2: return {LedTone::Lamp, Tr("on")};
+        case kNoSourceState: return NoSource();
+        default: return Unknown(state);
     }
 }
 
@@ -77,14 +67,10 @@ StateLook LightGuideLook(uint8_t state) {
 
 StateLook CalibrationLook(uint8_t state) {
     switch (state) {
-        case 0:
-            return {LedTone::Amber, Tr("not calibrated")};
-        case 1:
-            return {LedTone::Green, Tr("calibrated")};
-        case kNoSourceState:
-            return NoSource();
-        default:
-            return Unknown(state);
+        case 0: return {LedTone::Amber, Tr("not calibrated")};
+        case 1: return {LedTone::Green, Tr("calibrated")};
+        case kNoSourceState: return NoSource();
+        default: return Unknown(state);
     }
 }
 

@@ -54,12 +54,9 @@ class CompactTabStyle : public QProxyStyle {
     int pixelMetric(PixelMetric metric, const QStyleOption* option,
                     const QWidget* widget) const override {
         switch (metric) {
-            case PM_TabBarTabHSpace:
-                return 12;
-            case PM_TabBarTabVSpace:
-                return 6;
-            default:
-                return QProxyStyle::pixelMetric(metric, option, widget);
+            case PM_TabBarTabHSpace: return 12;
+            case PM_TabBarTabVSpace: return 6;
+            default: return QProxyStyle::pixelMetric(metric, option, widget);
         }
     }
 };

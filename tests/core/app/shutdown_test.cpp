@@ -35,11 +35,11 @@ TEST(ShutdownTest, LampIsReleasedWithThreePauses) {
         h.dlg->ledBound = false;
         h.dlg->lampDevice = 2;
     });
-    EXPECT_EQ(calls, (std::vector<std::string>{
-                         "lamp.DeviceActive(2)", "lamp.DisableShutterControl(2)",
-                         "lamp.UpdateData()", "clock.SleepMs(30)", "lamp.DisconnectPC(2)",
-                         "lamp.UpdateData()", "clock.SleepMs(30)", "lamp.UpdateData()",
-                         "clock.SleepMs(30)"}));
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{
+                  "lamp.DeviceActive(2)", "lamp.DisableShutterControl(2)", "lamp.UpdateData()",
+                  "clock.SleepMs(30)", "lamp.DisconnectPC(2)", "lamp.UpdateData()",
+                  "clock.SleepMs(30)", "lamp.UpdateData()", "clock.SleepMs(30)"}));
 }
 
 TEST(ShutdownTest, LedIsReleasedWithExactlyTwoCalls) {
@@ -48,9 +48,9 @@ TEST(ShutdownTest, LedIsReleasedWithExactlyTwoCalls) {
         h.fake.InstallInto(*h.dlg);
         h.dlg->ledDevice = 1;
     });
-    EXPECT_EQ(calls, (std::vector<std::string>{"lamp.DeviceActive(0)", "led.DeviceActive(1)",
-                                               "led.DisableShutterControl(1)",
-                                               "led.DisconnectPC(1)"}));
+    EXPECT_EQ(calls,
+              (std::vector<std::string>{"lamp.DeviceActive(0)", "led.DeviceActive(1)",
+                                        "led.DisableShutterControl(1)", "led.DisconnectPC(1)"}));
 }
 
 TEST(ShutdownTest, InactiveSourcesAndTheMeterReceiveNothing) {

@@ -67,18 +67,28 @@ TEST(StartUpSystemMenuTest, EmptyAboutTextLeavesOnlyThePropertiesEntry) {
     ControllerHarness f;
     f.shell.aboutString.clear();
     f.dlg.OnInitDialog();
-    EXPECT_EQ(f.log.Matching({"shell.AppendSystem"}),
-              (std::vector<std::string>{
-                  "shell.AppendSystemMenuEntry(48,Orvane ovata Properties...)"}));
+    EXPECT_EQ(
+        f.log.Matching({"shell.AppendSystem"}),
+        (std::vector<std::string>{"shell.AppendSystemMenuEntry(48,Orvane ovata Properties...)"}));
 }
 
 TEST_F(StartUpTest, GreysBothCommandGroupsAndSetsTheStatusPanes) {
     Start();
-    const int group[] = {kCmdModifyWavelengths,  kCmdModifyMagnifications, kCmdModifyIntensityIncrement,
-                         kCmdSavePowerSnapshotAs, kCmdShutdownPowerMeter, kCmdSuspendPowerMeter,
-                         kCmdWakeupPowerMeter,   kCmdSetRtcToPcClock,      kCmdClearFavouriteWavelengths,
-                         kCmdAbortCapture,       kCmdDownloadDataLog,      kCmdClearDataLog,
-                         kCmdSaveDataLogAs,      kCmdAutoCapture,          kCmdClearCaptures,
+    const int group[] = {kCmdModifyWavelengths,
+                         kCmdModifyMagnifications,
+                         kCmdModifyIntensityIncrement,
+                         kCmdSavePowerSnapshotAs,
+                         kCmdShutdownPowerMeter,
+                         kCmdSuspendPowerMeter,
+                         kCmdWakeupPowerMeter,
+                         kCmdSetRtcToPcClock,
+                         kCmdClearFavouriteWavelengths,
+                         kCmdAbortCapture,
+                         kCmdDownloadDataLog,
+                         kCmdClearDataLog,
+                         kCmdSaveDataLogAs,
+                         kCmdAutoCapture,
+                         kCmdClearCaptures,
                          kCmdSaveStabilityGraphDataAs};
     std::vector<std::string> expected;
     for (int id : group) {

@@ -34,7 +34,7 @@ const char* const kCaption[] = {"Orvane ovata.DLL Module load failure",
 // A folder holding the three libraries: `family` from the variant folder (or absent when the
 // variant is empty), the other two from the good 1.1 build. The driver calls go to one log file.
 class DriverFolder {
-public:
+  public:
     DriverFolder(Lib family, const std::string& variant) {
         static int counter = 0;
         folder_ = fs::temp_directory_path() /
@@ -67,7 +67,7 @@ public:
         return calls;
     }
 
-private:
+  private:
     fs::path folder_;
     fs::path callLog_;
 };
@@ -94,7 +94,8 @@ struct Outcome {
     Lib failed = kLamp;
 };
 
-Outcome StartWith(Lib family, const std::string& variant, std::vector<std::string>* calls = nullptr) {
+Outcome StartWith(Lib family, const std::string& variant,
+                  std::vector<std::string>* calls = nullptr) {
     DriverFolder folder(family, variant);
     Outcome outcome;
     {
@@ -210,12 +211,12 @@ TEST(LibraryBindingTest, MeterBindingSetsUpEveryActiveUnitAndKeepsTheHighest) {
             meterCalls.push_back(call);
         }
     }
-    EXPECT_EQ(meterCalls, (std::vector<std::string>{
-                              "meter.UpdateData()", "meter.GetNumDevicesConnected()",
-                              "meter.DeviceActive(0)", "meter.SetHexMode(0)",
-                              "meter.GetFiveFreqSetPoints(0)", "meter.DeviceActive(1)",
-                              "meter.DeviceActive(2)", "meter.SetHexMode(2)",
-                              "meter.GetFiveFreqSetPoints(2)"}));
+    EXPECT_EQ(
+        meterCalls,
+        (std::vector<std::string>{
+            "meter.UpdateData()", "meter.GetNumDevicesConnected()", "meter.DeviceActive(0)",
+            "meter.SetHexMode(0)", "meter.GetFiveFreqSetPoints(0)", "meter.DeviceActive(1)",
+            "meter.DeviceActive(2)", "meter.SetHexMode(2)", "meter.GetFiveFreqSetPoints(2)"}));
     EXPECT_EQ(calls.front(), "lamp.UpdateData()");
 }
 
