@@ -221,6 +221,8 @@ void Bench::LoadDefaults() {
     Clear();
     Attach(Family::kLamp, 0);
     Attach(Family::kMeter, 0);
+    // The default meter has been in use: its data log holds the readings of a morning.
+    SetMeterValue(meters_.at(0), "stored_readings", "24");
 }
 
 void Bench::Attach(Family family, uint16_t unit) {

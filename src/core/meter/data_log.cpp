@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/app/control_panel_dlg.h"
+#include "core/export/calibration_due.h"
 #include "core/export/csv_export.h"
 
 namespace varden {
@@ -117,7 +118,7 @@ void CVardenControlPanelDlg::OnSaveDataLogAs() {
     }
     ExportFile file(*path);
     if (file.IsOpen()) {
-        file.Line(CalibrationDueLine(calDueDate));
+        file.Line(CalibrationDueLine(CalibrationDueForExport(*this)));
         file.Line("Real Time,Serial Number,Power (mW), Input");
         uint16_t rows = 0;
         tabPanel.GetDataLogCount(&rows);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/app/control_panel_dlg.h"
+#include "core/export/calibration_due.h"
 #include "core/export/csv_export.h"
 #include "core/snapshot/panel_axes.h"
 
@@ -53,7 +54,7 @@ void CVardenControlPanelDlg::OnSavePowerSnapshotAs() {
         ReportExportFailure(shell, file.Path(), file.Error());
         return;
     }
-    file.Line(CalibrationDueLine(calDueDate));
+    file.Line(CalibrationDueLine(CalibrationDueForExport(*this)));
     const int rows = IntensityRowCount(axisWord);
     for (std::size_t f = 0; f < wavelengths.size(); ++f) {
         file.Line(std::to_string(wavelengths[f]) + "nm Filter Set");

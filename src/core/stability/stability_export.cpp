@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/app/control_panel_dlg.h"
+#include "core/export/calibration_due.h"
 #include "core/export/csv_export.h"
 #include "core/export/fixed_decimal.h"
 #include "core/stability/real_time_text.h"
@@ -94,7 +95,7 @@ ExportOutcome ExportRecord(CVardenControlPanelDlg& dlg) {
 
     ExportFile file(*path);
     if (file.IsOpen()) {
-        file.Line(CalibrationDueLine(dlg.calDueDate));
+        file.Line(CalibrationDueLine(CalibrationDueForExport(dlg)));
         file.Line("Time (min),Real Time,% Deviation from SetPoint,Event Description");
         StabilityRowWriter rows(file, dlg.clock, anchor);
         WriteMergedRows(dlg.record, rows, file);
