@@ -35,12 +35,6 @@ inline constexpr int kBitmapBar = 131;
 inline constexpr int kBitmapExpand = 132;
 inline constexpr int kBitmapCollapse = 133;
 
-// Control ids.
-inline constexpr int kButtonPanelId = 1000;
-inline constexpr int kTabPanelId = 1006;
-inline constexpr int kStatusBarId = 1010;
-inline constexpr int kStripChartId = 1024;
-
 inline constexpr int kPollTimerId = 1;
 inline constexpr int kPollPeriodMs = 100;
 
